@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "framework/Object.h"
+
+// One recorded drawing call, for tests.
+struct GraphicsCall {
+    enum class Kind { ForeColor, DrawLine, FillRect, DrawRect };
+    Kind kind;
+    // ForeColor: a = 0xRRGGBB. DrawLine: a, b, c, d = x1, y1, x2, y2.
+    // FillRect and DrawRect: a, b, c, d = left, top, width, height.
+    std::int64_t a { 0 }, b { 0 }, c { 0 }, d { 0 };
+    bool operator==(GraphicsCall const&) const = default;
+};
+
+// A drawing surface: integer coordinates in logical pixels, a 1-pixel pen, no
+// antialiasing. The pixels are kept at device resolution (logical size times the
+// device pixel ratio) so that lines stay crisp on dense screens; each logical pixel
+// covers its block of device pixels. Anything outside the surface is clipped, also
+// for coordinates anywhere in the 32-bit range.
+class Graphics : public Object {
+public:
+    Graphics();
+    ~Graphics() override;
+
+    std::int32_t Width() const { return m_width; }
+    std::int32_t Height() const { return m_height; }
+
+    std::uint32_t ForeColor() const { return m_fore_color; }
+    void SetForeColor(std::uint32_t rgb);
+
+    // Covers both end pixels and every pixel of the line between them.
+    void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    // Fills columns left..left+width-1 and rows top..top+height-1.
+    void FillRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+    // Outlines exactly the border pixels of the area FillRect would fill.
+    void DrawRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+
+    // The colour (0xRRGGBB) of a logical pixel; 0 outside the surface.
+    std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
+
+    // Recording of calls for tests; costs one branch per call when off.
+    void StartRecording();
+    std::vector<GraphicsCall> StopRecording();
+
+    // Framework side: the canvas that owns the surface gives it its size (its
+    // content is then lost and cleared to white) and learns of every change.
+    void Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio);
+    double DevicePixelRatio() const { return m_device_pixel_ratio; }
+    std::int32_t DeviceWidth() const { return m_device_width; }
+    std::int32_t DeviceHeight() const { return m_device_height; }
+    // Device pixels, row by row, each 0xFFRRGGBB.
+    std::uint32_t const* DevicePixels() const { return m_pixels.data(); }
+    void SetChangeListener(std::function<void()> listener);
+
+private:
+    void FillDeviceBlock(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+    void PlotLogical(std::int64_t x, std::int64_t y);
+    void Changed();
+
+    std::int32_t m_width { 0 };
+    std::int32_t m_height { 0 };
+    double m_device_pixel_ratio { 1.0 };
+    std::int32_t m_device_width { 0 };
+    std::int32_t m_device_height { 0 };
+    std::uint32_t m_fore_color { 0 };
+    std::vector<std::uint32_t> m_pixels;
+    std::unique_ptr<std::vector<GraphicsCall>> m_recording;
+    std::function<void()> m_change_listener;
+};

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Control.h"
+#include "framework/MenuBar.h"
+#include "framework/MenuHandlers.h"
+#include "framework/Object.h"
+#include "framework/RectControl.h"
+
+class NativeWindow;
+
+// A top-level document window. Sizes are content sizes: the menu bar does not eat
+// into them. The framework keeps every open window alive; closing one destroys it
+// with its controls, their handlers and its menu registrations.
+class Window : public Object {
+public:
+    Window();
+    ~Window() override;
+
+    // Constructs the window: makes its native window, then runs Layout,
+    // CreateControls and AddMenuHandlers once each, in that order, and shows the
+    // window if its Visible is set. No control event is raised before
+    // CreateControls has ended.
+    void Constructor();
+
+    // Construction hooks.
+    virtual void Layout() { }
+    virtual void CreateControls() { }
+    virtual void AddMenuHandlers(Window& /*window*/) { }
+    // Raised on the front window whenever the framework brings the menus' enabled
+    // state up to date.
+    virtual void Event_EnableMenuItems() { }
+
+    std::shared_ptr<::MenuBar> MenuBar() const { return m_menu_bar; }
+    void SetMenuBar(std::shared_ptr<::MenuBar> bar);
+
+    void AddMenuHandler(std::string_view name, MenuHandler handler);
+    MenuHandlers const& Handlers() const { return m_handlers; }
+
+    // Allocates a control of class T inside this window, not yet constructed.
+    template<class T>
+    std::shared_ptr<T> New()
+    {
+        auto control = RuntimeNewObject<T>();
+        Adopt(*control);
+        return control;
+    }
+
+    // Registers a control under a name; the members of a control array share one
+    // name and differ by Index, which must be set before. A second control with the
+    // same name and index raises RuntimeException.
+    void AddControl(std::string_view name, std::shared_ptr<Control> control);
+    // The first control registered under the name, or nil.
+    std::shared_ptr<Control> ControlByName(std::string_view name) const;
+    // The control registered under the name with that index, or nil.
+    std::shared_ptr<Control> ControlByNameIndex(std::string_view name, std::int32_t index) const;
+    // In registration order.
+    std::vector<std::shared_ptr<Control>> const& Controls() const { return m_controls; }
+
+    // A control looked up and cast in one step; NilObjectException when none is found.
+    template<class T>
+    std::shared_ptr<T> Find(std::string_view name) const
+    {
+        auto control = RuntimeCheckCast<T>(ControlByName(name));
+        if (!control)
+            throw NilObjectException(std::string("no control named ") + std::string(name));
+        return control;
+    }
+    template<class T>
+    std::shared_ptr<T> Find(std::string_view name, std::int32_t index) const
+    {
+        auto control = RuntimeCheckCast<T>(ControlByNameIndex(name, index));
+        if (!control)
+            throw NilObjectException(std::string("no control named ") + std::string(name) + "(" + std::to_string(index) + ")");
+        return control;
+    }
+
+    // Content size.
+    std::int32_t Width() const { return m_width; }
+    std::int32_t Height() const { return m_height; }
+    void SetWidth(std::int32_t);
+    void SetHeight(std::int32_t);
+    void Resize(std::int32_t width, std::int32_t height);
+    std::int32_t MinWidth() const { return m_min_width; }
+    std::int32_t MinHeight() const { return m_min_height; }
+    std::int32_t MaxWidth() const { return m_max_width; }
+    std::int32_t MaxHeight() const { return m_max_height; }
+
+    std::string const& Title() const { return m_title; }
+    void SetTitle(std::string title);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool);
+    bool CloseButton() const { return m_close_button; }
+    bool MinimizeButton() const { return m_minimize_button; }
+    bool MaximizeButton() const { return m_maximize_button; }
+    bool Resizeable() const { return m_resizeable; }
+
+    // Closes the window as its close button would.
+    void Close();
+    bool IsOpen() const { return m_open; }
+    bool IsConstructing() const { return m_constructing; }
+
+    // The control that has the keyboard focus, or nil.
+    std::shared_ptr<RectControl> FocusControl() const;
+
+    void SetProperty(std::string_view name, PropertyValue const& value) override;
+
+    // Framework side.
+    NativeWindow* Native() const { return m_native.get(); }
+    void NativeResized(std::int32_t width, std::int32_t height);
+    void NativeClosed();
+
+private:
+    void Adopt(Control& control);
+    void ApplyFrame();
+
+    std::shared_ptr<::MenuBar> m_menu_bar;
+    MenuHandlers m_handlers;
+    std::vector<std::shared_ptr<Control>> m_controls;
+    std::unique_ptr<NativeWindow> m_native;
+
+    std::int32_t m_width { 100 }, m_height { 100 };
+    std::int32_t m_min_width { 64 }, m_min_height { 64 };
+    std::int32_t m_max_width { 32000 }, m_max_height { 32000 };
+    std::int32_t m_placement { 0 }, m_frame { 0 };
+    std::string m_title;
+    bool m_visible { true };
+    bool m_full_screen { false };
+    bool m_menu_bar_visible { true };
+    bool m_close_button { true };
+    bool m_resizeable { true };
+    bool m_maximize_button { true };
+    bool m_minimize_button { true };
+    bool m_has_back_color { false };
+    std::uint32_t m_back_color { 0xFFFFFF };
+    bool m_open { false };
+    bool m_constructing { false };
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Label.h"
+#include "framework/PopupMenu.h"
+#include "framework/RectControl.h"
+#include "framework/Slider.h"
+#include "framework/Window.h"
+
+// Drives real windows the way a user would, and reads back what the platform shows.
+// For tests only: the program never links this.
+namespace Testing {
+
+// Runs the pending events: paints, activations, posted calls.
+void ProcessEvents();
+
+// Makes the window the active, front window, as a click on it would.
+void Activate(Window& window);
+
+// Types keys into the window's focused control, or the window itself when nothing
+// has focus: a key sequence such as "Ctrl+3", "Right", "Left", "PgUp", "PgDown",
+// "Home", "End", "Tab", "Backtab", "Down"; several separated by commas.
+// Shortcuts go through the window's menu bar view, as real keys do.
+void PressKeys(Window& window, std::string_view keys);
+
+// A drag of the thumb by the user: pressed, moved through each position, released.
+void DragSlider(Slider& slider, std::vector<std::int32_t> const& positions);
+
+// The user chooses a row of the pop-up menu.
+void ChoosePopupRow(PopupMenu& menu, std::int32_t row);
+
+// The user clicks the window's close button.
+void CloseAsUser(Window& window);
+
+// The user resizes the window to the given content size.
+void ResizeAsUser(Window& window, std::int32_t width, std::int32_t height);
+
+// One entry of a window's menu bar view, in tree order (depth 0: the menus).
+struct MenuViewEntry {
+    int depth { 0 };
+    std::string text;       // with its "&" mnemonic marks
+    std::string shortcut;   // as the platform shows it, e.g. "Ctrl+Q"
+    bool separator { false };
+    bool enabled { false };
+};
+std::vector<MenuViewEntry> MenuView(Window& window);
+
+// What the window system has for a window.
+struct NativeWindowState {
+    std::string title;
+    std::int32_t content_width { 0 }, content_height { 0 };
+    std::int32_t min_width { 0 }, min_height { 0 }, max_width { 0 }, max_height { 0 };
+    bool visible { false };
+    bool close_button { false }, minimize_button { false }, maximize_button { false };
+    bool menu_bar_visible { false };
+};
+NativeWindowState NativeState(Window& window);
+
+// What the window system has for a control.
+struct NativeControlState {
+    std::int32_t left { 0 }, top { 0 }, width { 0 }, height { 0 };
+    bool visible { false };     // shown on screen (its window shown and itself visible)
+    bool hidden { true };       // explicitly hidden
+    bool focusable { false };
+    std::string text;           // a label's text, a pop-up menu's current row
+    std::int32_t position { 0 };// a slider's thumb position
+};
+NativeControlState NativeState(RectControl& control);
+
+// The exception that the event-dispatch boundary caught last, if any, and clears it.
+std::exception_ptr TakeEscapedException();
+
+// Calls the function from the event loop, once, as soon as the loop runs.
+void PostToEventLoop(std::function<void()> function);
+
+// Closes every window, drops the application object and forgets escaped exceptions,
+// so that each test starts from a clean framework.
+void ResetFramework();
+
+} // namespace Testing
