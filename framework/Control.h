@@ -27,7 +27,7 @@ public:
     void SetIndex(std::int32_t index) { m_index = index; }
 
     // The owning window; nil once it has closed.
-    std::shared_ptr<Window> Window() const;
+    std::shared_ptr<::Window> OwnerWindow() const;
 
     void SetProperty(std::string_view name, PropertyValue const& value) override;
 
