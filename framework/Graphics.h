@@ -58,6 +58,8 @@ public:
     void SetChangeListener(std::function<void()> listener);
 
 private:
+    static std::vector<std::int32_t> BlockStarts(std::int32_t size, double ratio);
+    void FillLogical(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     void FillDeviceBlock(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     void PlotLogical(std::int64_t x, std::int64_t y);
     void Changed();
@@ -67,6 +69,11 @@ private:
     double m_device_pixel_ratio { 1.0 };
     std::int32_t m_device_width { 0 };
     std::int32_t m_device_height { 0 };
+    bool m_unit_ratio { true };
+    // The first device column (row) of each logical column (row), and the device
+    // width (height) after the last.
+    std::vector<std::int32_t> m_column_starts;
+    std::vector<std::int32_t> m_row_starts;
     std::uint32_t m_fore_color { 0 };
     std::vector<std::uint32_t> m_pixels;
     std::unique_ptr<std::vector<GraphicsCall>> m_recording;

@@ -1,0 +1,309 @@
+#include "framework/Graphics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <utility>
+
+namespace {
+
+// The exact start of a clipped line takes products of a coordinate (up to 32 bits)
+// and twice a length (up to 34 bits), which 64 bits cannot hold.
+__extension__ typedef __int128 i128;
+
+constexpr std::uint32_t White = 0xFFFFFFFF;
+constexpr std::uint32_t OpaqueBlack = 0xFF000000;
+
+// memset is the fastest fill the C library has (wide and non-temporal stores on
+// large areas); it serves every colour whose four bytes are equal, white among them.
+void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t colour)
+{
+    std::uint32_t const low_byte = colour & 0xFF;
+    if (colour == low_byte * 0x01010101u)
+        std::memset(first, static_cast<int>(low_byte), count * sizeof colour);
+    else
+        std::fill_n(first, count, colour);
+}
+
+i128 FloorDiv(i128 numerator, i128 denominator)
+{
+    i128 quotient = numerator / denominator;
+    if (numerator % denominator != 0 && ((numerator < 0) != (denominator < 0)))
+        --quotient;
+    return quotient;
+}
+
+i128 CeilDiv(i128 numerator, i128 denominator)
+{
+    return -FloorDiv(-numerator, denominator);
+}
+
+// Puts the pixels of a line along its major axis a, from (a1, b1) to (a2, b2) with
+// a1 <= a2 and |b2 - b1| <= a2 - a1, on the area 0 <= a < a_limit, 0 <= b < b_limit.
+// The pixel at each a is the one nearest the true line, a half going to the smaller
+// b as in Qt's raster engine: b = b1 + floor((2 (a - a1) (b2 - b1) + da - 1) / 2 da).
+// That rule depends on the segment only, not on its direction, so both directions
+// draw the same pixels, and it gives both ends. Only the visible run of a is visited:
+// its ends and the state at its start are computed exactly, the rest is Bresenham's
+// increment.
+template<class Plot>
+void RasterizeAlongMajorAxis(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2,
+    std::int64_t a_limit, std::int64_t b_limit, Plot plot)
+{
+    std::int64_t const da = a2 - a1;
+    std::int64_t const db = b2 - b1;
+    if (da == 0) {
+        if (a1 >= 0 && a1 < a_limit && b1 >= 0 && b1 < b_limit)
+            plot(a1, b1);
+        return;
+    }
+
+    // Steps n = a - a1 that lie inside the area along a.
+    i128 first = std::max<std::int64_t>(0, -a1);
+    i128 last = std::min<std::int64_t>(da, a_limit - 1 - a1);
+
+    // And those whose b lies inside it: b(n) is monotonic, so they form one run too.
+    i128 const denominator = i128 { 2 } * da;
+    i128 const step = i128 { 2 } * db;
+    // Just under half the denominator, so that exact halves round down.
+    i128 const rounding = da - 1;
+    i128 const below_top = i128 { -b1 } * denominator - rounding;               // b(n) >= 0 <=> n * step >= this
+    i128 const above_bottom = i128 { b_limit - b1 } * denominator - rounding - 1; // b(n) < b_limit <=> n * step <= this
+    if (db > 0) {
+        first = std::max(first, CeilDiv(below_top, step));
+        last = std::min(last, FloorDiv(above_bottom, step));
+    } else if (db < 0) {
+        first = std::max(first, CeilDiv(above_bottom, step));
+        last = std::min(last, FloorDiv(below_top, step));
+    } else if (b1 < 0 || b1 >= b_limit) {
+        return;
+    }
+    if (first > last)
+        return;
+
+    i128 const numerator = first * step + rounding;
+    i128 const quotient = FloorDiv(numerator, denominator);
+    // From here every value is bounded by the area and by 2 da, so 64 bits hold it.
+    auto remainder = static_cast<std::int64_t>(numerator - quotient * denominator);
+    auto const den = static_cast<std::int64_t>(denominator);
+    auto const inc = static_cast<std::int64_t>(step);
+    auto a = static_cast<std::int64_t>(a1 + first);
+    auto b = static_cast<std::int64_t>(b1 + quotient);
+    for (auto count = static_cast<std::int64_t>(last - first); count >= 0; --count) {
+        plot(a, b);
+        ++a;
+        remainder += inc;
+        if (remainder >= den) {
+            remainder -= den;
+            ++b;
+        } else if (remainder < 0) {
+            remainder += den;
+            --b;
+        }
+    }
+}
+
+}
+
+Graphics::Graphics()
+{
+    m_column_starts.assign(1, 0);
+    m_row_starts.assign(1, 0);
+}
+
+Graphics::~Graphics() = default;
+
+void Graphics::SetForeColor(std::uint32_t rgb)
+{
+    if (m_recording) [[unlikely]]
+        m_recording->push_back({ GraphicsCall::Kind::ForeColor, rgb, 0, 0, 0 });
+    m_fore_color = rgb & 0xFFFFFF;
+}
+
+void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    if (m_recording) [[unlikely]]
+        m_recording->push_back({ GraphicsCall::Kind::DrawLine, x1, y1, x2, y2 });
+
+    std::int64_t const dx = std::int64_t { x2 } - x1;
+    std::int64_t const dy = std::int64_t { y2 } - y1;
+    bool const along_x = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    std::uint32_t const colour = OpaqueBlack | m_fore_color;
+    std::int64_t const width = m_width;
+    std::int64_t const height = m_height;
+
+    // Rasterized from the end with the smaller major coordinate, which the pixel
+    // rule makes no difference to.
+    auto rasterize = [&](auto plot) {
+        if (along_x) {
+            auto plot_xy = [&](std::int64_t a, std::int64_t b) { plot(a, b); };
+            if (x1 <= x2)
+                RasterizeAlongMajorAxis(x1, y1, x2, y2, width, height, plot_xy);
+            else
+                RasterizeAlongMajorAxis(x2, y2, x1, y1, width, height, plot_xy);
+        } else {
+            auto plot_yx = [&](std::int64_t a, std::int64_t b) { plot(b, a); };
+            if (y1 <= y2)
+                RasterizeAlongMajorAxis(y1, x1, y2, x2, height, width, plot_yx);
+            else
+                RasterizeAlongMajorAxis(y2, x2, y1, x1, height, width, plot_yx);
+        }
+    };
+
+    if (m_unit_ratio) {
+        std::uint32_t* pixels = m_pixels.data();
+        rasterize([pixels, width, colour](std::int64_t x, std::int64_t y) { pixels[y * width + x] = colour; });
+    } else {
+        rasterize([this](std::int64_t x, std::int64_t y) { PlotLogical(x, y); });
+    }
+    Changed();
+}
+
+void Graphics::FillRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    if (m_recording) [[unlikely]]
+        m_recording->push_back({ GraphicsCall::Kind::FillRect, left, top, width, height });
+    if (width > 0 && height > 0)
+        FillLogical(left, top, std::int64_t { left } + width, std::int64_t { top } + height);
+    Changed();
+}
+
+void Graphics::DrawRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    if (m_recording) [[unlikely]]
+        m_recording->push_back({ GraphicsCall::Kind::DrawRect, left, top, width, height });
+    if (width > 0 && height > 0) {
+        std::int64_t const right = std::int64_t { left } + width;
+        std::int64_t const bottom = std::int64_t { top } + height;
+        FillLogical(left, top, right, top + 1);
+        FillLogical(left, bottom - 1, right, bottom);
+        FillLogical(left, top + 1, left + 1, bottom - 1);
+        FillLogical(right - 1, top + 1, right, bottom - 1);
+    }
+    Changed();
+}
+
+std::uint32_t Graphics::Pixel(std::int32_t x, std::int32_t y) const
+{
+    if (x < 0 || x >= m_width || y < 0 || y >= m_height)
+        return 0;
+    auto row = static_cast<std::size_t>(m_row_starts[static_cast<std::size_t>(y)]);
+    auto column = static_cast<std::size_t>(m_column_starts[static_cast<std::size_t>(x)]);
+    return m_pixels[row * static_cast<std::size_t>(m_device_width) + column] & 0xFFFFFF;
+}
+
+void Graphics::StartRecording()
+{
+    m_recording = std::make_unique<std::vector<GraphicsCall>>();
+}
+
+std::vector<GraphicsCall> Graphics::StopRecording()
+{
+    if (!m_recording)
+        return {};
+    auto calls = std::move(*m_recording);
+    m_recording.reset();
+    return calls;
+}
+
+void Graphics::Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio)
+{
+    // Below 1 a logical pixel would have no device pixel of its own; such screens are
+    // served at logical resolution.
+    if (!std::isfinite(device_pixel_ratio) || device_pixel_ratio < 1.0)
+        device_pixel_ratio = 1.0;
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+
+    // Everything is allocated before anything changes, so a surface too large to
+    // allocate leaves the old one whole.
+    auto column_starts = BlockStarts(width, device_pixel_ratio);
+    auto row_starts = BlockStarts(height, device_pixel_ratio);
+    std::vector<std::uint32_t> pixels(
+        static_cast<std::size_t>(column_starts.back()) * static_cast<std::size_t>(row_starts.back()), White);
+
+    m_width = width;
+    m_height = height;
+    m_device_pixel_ratio = device_pixel_ratio;
+    m_unit_ratio = device_pixel_ratio == 1.0;
+    m_device_width = column_starts.back();
+    m_device_height = row_starts.back();
+    m_column_starts = std::move(column_starts);
+    m_row_starts = std::move(row_starts);
+    m_pixels = std::move(pixels);
+}
+
+void Graphics::SetChangeListener(std::function<void()> listener)
+{
+    m_change_listener = std::move(listener);
+}
+
+std::vector<std::int32_t> Graphics::BlockStarts(std::int32_t size, double ratio)
+{
+    // Logical pixel i covers device pixels floor(i * ratio) up to floor((i + 1) * ratio);
+    // the last one ends at the rounded device size. Every block keeps at least one
+    // device pixel, also where the product's rounding would close one up.
+    std::vector<std::int32_t> starts(static_cast<std::size_t>(size) + 1);
+    std::int64_t previous = -1;
+    for (std::int32_t i = 0; i <= size; ++i) {
+        double edge = i < size ? std::floor(i * ratio) : std::round(i * ratio);
+        auto start = std::max(static_cast<std::int64_t>(std::min(edge, 4294967296.0)), previous + 1);
+        if (start > std::numeric_limits<std::int32_t>::max())
+            throw RuntimeException("the drawing surface is too large");
+        starts[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(start);
+        previous = start;
+    }
+    return starts;
+}
+
+void Graphics::FillLogical(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+{
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, m_width);
+    bottom = std::min<std::int64_t>(bottom, m_height);
+    if (left >= right || top >= bottom)
+        return;
+    FillDeviceBlock(m_column_starts[static_cast<std::size_t>(left)], m_row_starts[static_cast<std::size_t>(top)],
+        m_column_starts[static_cast<std::size_t>(right)], m_row_starts[static_cast<std::size_t>(bottom)]);
+}
+
+void Graphics::FillDeviceBlock(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+{
+    std::uint32_t const colour = OpaqueBlack | m_fore_color;
+    auto const stride = static_cast<std::size_t>(m_device_width);
+    auto const columns = static_cast<std::size_t>(right - left);
+    std::uint32_t* row = m_pixels.data() + static_cast<std::size_t>(top) * stride + static_cast<std::size_t>(left);
+    // Whole rows lie next to one another, so the block is one run of pixels; a fill
+    // of the whole surface is a single fill of the buffer.
+    if (columns == stride) {
+        FillPixels(row, static_cast<std::size_t>(bottom - top) * stride, colour);
+        return;
+    }
+    for (std::int64_t y = top; y < bottom; ++y, row += stride)
+        FillPixels(row, columns, colour);
+}
+
+void Graphics::PlotLogical(std::int64_t x, std::int64_t y)
+{
+    // A block is a few device pixels wide: a plain loop beats a call to a fill.
+    auto const column = static_cast<std::size_t>(x);
+    auto const row = static_cast<std::size_t>(y);
+    auto const stride = static_cast<std::size_t>(m_device_width);
+    auto const columns = static_cast<std::size_t>(m_column_starts[column + 1] - m_column_starts[column]);
+    auto const rows = static_cast<std::size_t>(m_row_starts[row + 1] - m_row_starts[row]);
+    std::uint32_t const colour = OpaqueBlack | m_fore_color;
+    std::uint32_t* pixel = m_pixels.data() + static_cast<std::size_t>(m_row_starts[row]) * stride
+        + static_cast<std::size_t>(m_column_starts[column]);
+    for (std::size_t r = 0; r < rows; ++r, pixel += stride) {
+        for (std::size_t c = 0; c < columns; ++c)
+            pixel[c] = colour;
+    }
+}
+
+void Graphics::Changed()
+{
+    if (m_change_listener)
+        m_change_listener();
+}

@@ -1,0 +1,338 @@
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/Graphics.h"
+
+namespace {
+
+__extension__ typedef __int128 i128;
+
+constexpr std::int32_t Int32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Int32Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::uint32_t White = 0xFFFFFF;
+constexpr std::uint32_t Black = 0x000000;
+
+using Point = std::pair<std::int64_t, std::int64_t>;
+using PixelSet = std::set<Point>;
+
+std::shared_ptr<Graphics> Surface(std::int32_t width, std::int32_t height, double ratio = 1.0)
+{
+    auto g = std::make_shared<Graphics>();
+    g->Resize(width, height, ratio);
+    g->SetForeColor(Black);
+    return g;
+}
+
+PixelSet DrawnPixels(Graphics const& g)
+{
+    PixelSet pixels;
+    for (std::int32_t y = 0; y < g.Height(); ++y) {
+        for (std::int32_t x = 0; x < g.Width(); ++x) {
+            if (g.Pixel(x, y) != White)
+                pixels.insert({ x, y });
+        }
+    }
+    return pixels;
+}
+
+PixelSet LineDrawnOn(std::int32_t width, std::int32_t height, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    auto g = Surface(width, height);
+    g->DrawLine(x1, y1, x2, y2);
+    return DrawnPixels(*g);
+}
+
+PixelSet RectPixels(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+    std::int64_t surface_width, std::int64_t surface_height, bool outline)
+{
+    PixelSet pixels;
+    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min(top + height, surface_height); ++y) {
+        for (std::int64_t x = std::max<std::int64_t>(left, 0); x < std::min(left + width, surface_width); ++x) {
+            bool border = x == left || x == left + width - 1 || y == top || y == top + height - 1;
+            if (!outline || border)
+                pixels.insert({ x, y });
+        }
+    }
+    return pixels;
+}
+
+std::int64_t FloorDiv(i128 numerator, i128 denominator)
+{
+    i128 quotient = numerator / denominator;
+    if (numerator % denominator != 0 && (numerator < 0) != (denominator < 0))
+        --quotient;
+    return static_cast<std::int64_t>(quotient);
+}
+
+// The line's pixels on a surface, evaluated directly at every visible step of its
+// major axis: the pixel nearest the true line, a half going to the smaller minor
+// coordinate.
+PixelSet ReferenceLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+    std::int64_t width, std::int64_t height)
+{
+    bool along_x = std::llabs(x2 - x1) >= std::llabs(y2 - y1);
+    if (!along_x) {
+        std::swap(x1, y1);
+        std::swap(x2, y2);
+        std::swap(width, height);
+    }
+    if (x1 > x2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    PixelSet pixels;
+    for (std::int64_t a = std::max<std::int64_t>(x1, 0); a <= std::min(x2, width - 1); ++a) {
+        std::int64_t b = y1;
+        if (x2 != x1)
+            b += FloorDiv(i128 { 2 } * (a - x1) * (y2 - y1) + (x2 - x1) - 1, i128 { 2 } * (x2 - x1));
+        if (b >= 0 && b < height)
+            pixels.insert(along_x ? Point { a, b } : Point { b, a });
+    }
+    return pixels;
+}
+
+TEST(GraphicsTest, FillRectAndDrawRectCoverExactlyTheirArea)
+{
+    struct Case {
+        std::int32_t left, top, width, height;
+    };
+    Case const cases[] = {
+        { 2, 3, 4, 2 },
+        { 0, 0, 10, 8 },
+        { -5, -5, 7, 7 },
+        { 8, 6, 5, 5 },
+        { 4, 4, 1, 1 },
+        { 1, 2, 6, 1 },
+        { 3, 1, 1, 5 },
+        { 2, 2, 2, 2 },
+        { 0, 0, 0, 5 },
+        { 0, 0, 5, -1 },
+        { -10, 2, Int32Max, 3 },
+        { Int32Max - 1, 0, Int32Max, 1 },
+        { Int32Min, Int32Min, Int32Max, Int32Max },
+        { Int32Min, 0, Int32Max, Int32Max },
+    };
+    for (auto const& c : cases) {
+        auto fill = Surface(10, 8);
+        fill->FillRect(c.left, c.top, c.width, c.height);
+        EXPECT_EQ(DrawnPixels(*fill), RectPixels(c.left, c.top, c.width, c.height, 10, 8, false))
+            << "FillRect " << c.left << ", " << c.top << ", " << c.width << ", " << c.height;
+
+        auto outline = Surface(10, 8);
+        outline->DrawRect(c.left, c.top, c.width, c.height);
+        EXPECT_EQ(DrawnPixels(*outline), RectPixels(c.left, c.top, c.width, c.height, 10, 8, true))
+            << "DrawRect " << c.left << ", " << c.top << ", " << c.width << ", " << c.height;
+    }
+}
+
+TEST(GraphicsTest, DrawRectOfTheWholeSurfaceShowsAllFourEdges)
+{
+    auto g = Surface(560, 460);
+    g->DrawRect(0, 0, g->Width(), g->Height());
+    for (std::int32_t x = 0; x < 560; ++x) {
+        ASSERT_EQ(g->Pixel(x, 0), Black) << x;
+        ASSERT_EQ(g->Pixel(x, 459), Black) << x;
+    }
+    for (std::int32_t y = 0; y < 460; ++y) {
+        ASSERT_EQ(g->Pixel(0, y), Black) << y;
+        ASSERT_EQ(g->Pixel(559, y), Black) << y;
+    }
+    EXPECT_EQ(g->Pixel(1, 1), White);
+    EXPECT_EQ(g->Pixel(558, 458), White);
+}
+
+TEST(GraphicsTest, DrawLineCoversBothEndsInEveryOctantAndIsSymmetric)
+{
+    struct Case {
+        std::int32_t x2, y2;
+    };
+    // From the centre of a 41 x 41 surface into each octant, along the axes and the
+    // diagonals, and with steps that fall exactly halfway between two pixels.
+    Case const cases[] = {
+        { 30, 23 }, { 23, 30 }, { 17, 30 }, { 10, 23 }, { 10, 17 }, { 17, 10 }, { 23, 10 }, { 30, 17 },
+        { 30, 20 }, { 20, 30 }, { 10, 20 }, { 20, 10 }, { 30, 30 }, { 10, 10 }, { 30, 10 }, { 10, 30 },
+        { 24, 22 }, { 22, 16 }, { 36, 21 }, { 20, 20 },
+    };
+    std::int64_t const x1 = 20;
+    std::int64_t const y1 = 20;
+    for (auto const& c : cases) {
+        auto pixels = LineDrawnOn(41, 41, 20, 20, c.x2, c.y2);
+        EXPECT_EQ(LineDrawnOn(41, 41, c.x2, c.y2, 20, 20), pixels) << c.x2 << ", " << c.y2 << " reversed";
+        EXPECT_EQ(pixels, ReferenceLine(x1, y1, c.x2, c.y2, 41, 41)) << c.x2 << ", " << c.y2;
+        EXPECT_TRUE(pixels.contains({ x1, y1 })) << c.x2 << ", " << c.y2;
+        EXPECT_TRUE(pixels.contains({ c.x2, c.y2 })) << c.x2 << ", " << c.y2;
+
+        // One pixel per step of the major axis, each within half a pixel of the line.
+        std::int64_t const dx = c.x2 - x1;
+        std::int64_t const dy = c.y2 - y1;
+        bool const along_x = std::llabs(dx) >= std::llabs(dy);
+        std::int64_t const major = along_x ? dx : dy;
+        std::int64_t const minor = along_x ? dy : dx;
+        EXPECT_EQ(pixels.size(), static_cast<std::size_t>(std::llabs(major) + 1)) << c.x2 << ", " << c.y2;
+        std::set<std::int64_t> steps;
+        for (auto [x, y] : pixels) {
+            std::int64_t const n = along_x ? x - x1 : y - y1;
+            std::int64_t const off = along_x ? y - y1 : x - x1;
+            steps.insert(n);
+            if (major != 0) {
+                EXPECT_LE(2 * std::llabs(off * major - n * minor), std::llabs(major)) << x << ", " << y;
+            }
+        }
+        EXPECT_EQ(steps.size(), pixels.size()) << c.x2 << ", " << c.y2;
+    }
+}
+
+TEST(GraphicsTest, FarAwayLinesDrawTheirVisiblePixelsExactly)
+{
+    struct Case {
+        std::int32_t x1, y1, x2, y2;
+    };
+    Case const cases[] = {
+        // Nearly horizontal or vertical, each with an exact half at column or row 0.
+        { -2000000000, 40, 2000000000, 41 },
+        { -2000000000, 41, 2000000000, 40 },
+        { 40, -2000000000, 41, 2000000000 },
+        { 41, -2000000000, 40, 2000000000 },
+        { -2000000000, -1999999950, 2000000000, 2000000050 },
+        { -2000000000, 2000000000, 2000000000, -1999999940 },
+        // Falling lines that come in through the bottom and the right edge.
+        { -2000000000, 2000000110, 2000000000, -1999999890 },
+        { 2000000105, -2000000000, -1999999895, 2000000001 },
+        { Int32Min, Int32Min, Int32Max, Int32Max },
+        { Int32Max, Int32Min, Int32Min, Int32Max },
+        { 50, Int32Min, 30, Int32Max },
+        { Int32Min, 70, Int32Max, -20 },
+        { -1999999999, 3, 77, 79 },
+        { -100000, -37, 100123, 91 },
+        { -2000000000, -5, 2000000000, -5 },
+        { Int32Min, Int32Min, Int32Min, Int32Max },
+    };
+    for (auto const& c : cases) {
+        auto const expected = ReferenceLine(c.x1, c.y1, c.x2, c.y2, 100, 80);
+        EXPECT_EQ(LineDrawnOn(100, 80, c.x1, c.y1, c.x2, c.y2), expected)
+            << c.x1 << ", " << c.y1 << ", " << c.x2 << ", " << c.y2;
+        EXPECT_EQ(LineDrawnOn(100, 80, c.x2, c.y2, c.x1, c.y1), expected)
+            << c.x2 << ", " << c.y2 << ", " << c.x1 << ", " << c.y1;
+    }
+    // The reference itself crosses the surface where these lines are expected to.
+    EXPECT_TRUE(ReferenceLine(-2000000000, 40, 2000000000, 41, 100, 80).contains({ 0, 40 }));
+    EXPECT_TRUE(ReferenceLine(-2000000000, 40, 2000000000, 41, 100, 80).contains({ 1, 41 }));
+    EXPECT_TRUE(ReferenceLine(Int32Min, Int32Min, Int32Max, Int32Max, 100, 80).contains({ 79, 79 }));
+    EXPECT_EQ(ReferenceLine(50, Int32Min, 30, Int32Max, 100, 80).size(), 80u);
+}
+
+TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
+{
+    // The ratio-1 surface is the reference: every device pixel must carry the colour
+    // of the logical pixel whose block holds it.
+    auto draw = [](Graphics& g) {
+        g.SetForeColor(0xFFFFFF);
+        g.FillRect(0, 0, g.Width(), g.Height());
+        g.SetForeColor(0xE0E0E0);
+        g.DrawLine(0, 6, 7, 6);
+        g.SetForeColor(0xA0A0A0);
+        g.DrawLine(3, 7, 3, 0);
+        g.SetForeColor(0x000000);
+        g.DrawLine(-20, -9, 40, 20);
+        g.FillRect(5, 1, 2, 2);
+        g.DrawRect(0, 0, g.Width(), g.Height());
+    };
+    auto reference = Surface(7, 7);
+    draw(*reference);
+
+    for (double ratio : { 2.0, 1.5, 1.25 }) {
+        auto g = Surface(7, 7, ratio);
+        EXPECT_EQ(g->DevicePixelRatio(), ratio);
+        EXPECT_EQ(g->DeviceWidth(), std::lround(7 * ratio));
+        EXPECT_EQ(g->DeviceHeight(), std::lround(7 * ratio));
+        draw(*g);
+        auto block_start = [ratio](std::int32_t i) {
+            return i < 7 ? static_cast<std::int32_t>(std::floor(i * ratio)) : static_cast<std::int32_t>(std::lround(7 * ratio));
+        };
+        for (std::int32_t y = 0; y < 7; ++y) {
+            for (std::int32_t x = 0; x < 7; ++x) {
+                EXPECT_EQ(g->Pixel(x, y), reference->Pixel(x, y)) << ratio << ": " << x << ", " << y;
+                for (std::int32_t dy = block_start(y); dy < block_start(y + 1); ++dy) {
+                    for (std::int32_t dx = block_start(x); dx < block_start(x + 1); ++dx) {
+                        std::uint32_t const device = g->DevicePixels()[dy * g->DeviceWidth() + dx];
+                        EXPECT_EQ(device, 0xFF000000 | reference->Pixel(x, y)) << ratio << ": " << dx << ", " << dy;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(GraphicsTest, ResizeClearsTheSurfaceToWhite)
+{
+    auto g = Surface(4, 3);
+    g->FillRect(0, 0, 4, 3);
+    g->Resize(5, 2, 2.0);
+    EXPECT_EQ(g->Width(), 5);
+    EXPECT_EQ(g->Height(), 2);
+    EXPECT_TRUE(DrawnPixels(*g).empty());
+    for (std::int32_t i = 0; i < g->DeviceWidth() * g->DeviceHeight(); ++i)
+        ASSERT_EQ(g->DevicePixels()[i], 0xFFFFFFFFu) << i;
+}
+
+TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
+{
+    auto g = Surface(10, 10);
+    g->DrawLine(0, 0, 1, 1);
+    g->StartRecording();
+    g->SetForeColor(0xE0E0E0);
+    g->DrawLine(-5, 2000000000, 560, 0);
+    g->FillRect(0, 0, -3, 4);
+    g->DrawRect(0, 0, 10, 10);
+    auto const calls = g->StopRecording();
+    g->FillRect(0, 0, 1, 1);
+
+    std::vector<GraphicsCall> const expected {
+        { GraphicsCall::Kind::ForeColor, 0xE0E0E0, 0, 0, 0 },
+        { GraphicsCall::Kind::DrawLine, -5, 2000000000, 560, 0 },
+        { GraphicsCall::Kind::FillRect, 0, 0, -3, 4 },
+        { GraphicsCall::Kind::DrawRect, 0, 0, 10, 10 },
+    };
+    EXPECT_EQ(calls, expected);
+    EXPECT_TRUE(g->StopRecording().empty());
+}
+
+TEST(GraphicsTest, ListenerHearsOfEveryDrawingAfterItsPixelsChanged)
+{
+    auto g = Surface(4, 4);
+    std::vector<std::uint32_t> seen;
+    g->SetChangeListener([&] { seen.push_back(g->Pixel(1, 1)); });
+    g->SetForeColor(0x123456);
+    g->FillRect(1, 1, 1, 1);
+    g->SetForeColor(0xA0A0A0);
+    g->DrawLine(0, 0, 3, 3);
+    g->SetForeColor(0x000000);
+    g->DrawRect(1, 1, 1, 1);
+    EXPECT_EQ(seen, (std::vector<std::uint32_t> { 0x123456, 0xA0A0A0, 0x000000 }));
+}
+
+TEST(GraphicsTest, ZeroSizeSurfaceDrawsNothingAndFailsNothing)
+{
+    for (auto [width, height] : { Point { 0, 0 }, Point { 0, 5 }, Point { 5, 0 }, Point { -3, -4 } }) {
+        auto g = Surface(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), 2.0);
+        EXPECT_EQ(g->Width(), std::max<std::int64_t>(width, 0));
+        EXPECT_EQ(g->Height(), std::max<std::int64_t>(height, 0));
+        EXPECT_EQ(std::int64_t { g->DeviceWidth() } * g->DeviceHeight(), 0);
+        g->FillRect(0, 0, g->Width(), g->Height());
+        g->FillRect(Int32Min, Int32Min, Int32Max, Int32Max);
+        g->DrawRect(0, 0, 10, 10);
+        g->DrawLine(0, 0, 0, 0);
+        g->DrawLine(Int32Min, Int32Min, Int32Max, Int32Max);
+        EXPECT_EQ(g->Pixel(0, 0), 0u);
+    }
+}
+
+}
