@@ -31,6 +31,9 @@ public:
     void SetItalic(bool);
     bool Underline() const { return m_underline; }
     void SetUnderline(bool);
+    // Wraps the text at word boundaries within the label's width.
+    bool Multiline() const { return m_multiline; }
+    void SetMultiline(bool);
 
     void SetProperty(std::string_view name, PropertyValue const& value) override;
 
@@ -47,4 +50,5 @@ private:
     float m_text_size { 0.0f };
     std::int32_t m_text_unit { 0 };
     bool m_bold { false }, m_italic { false }, m_underline { false };
+    bool m_multiline { false };
 };

@@ -39,6 +39,7 @@ protected:
 
 private:
     void SyncNative();
+    void RaiseChange();
 
     std::vector<std::string> m_rows;
     std::int32_t m_list_index { -1 };

@@ -46,6 +46,7 @@ protected:
 
 private:
     void SyncNative();
+    void RaiseValueChanged();
 
     std::int32_t m_value { 0 };
     std::int32_t m_minimum { 0 };

@@ -118,6 +118,9 @@ public:
 private:
     void Adopt(Control& control);
     void ApplyFrame();
+    void ApplyFocusOrder();
+    void ShowNative();
+    void FollowControls();
 
     std::shared_ptr<::MenuBar> m_menu_bar;
     MenuHandlers m_handlers;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Canvas.h"
 #include "framework/Label.h"
 #include "framework/PopupMenu.h"
 #include "framework/RectControl.h"
@@ -73,6 +74,10 @@ struct NativeControlState {
     std::int32_t position { 0 };// a slider's thumb position
 };
 NativeControlState NativeState(RectControl& control);
+
+// The colour (0xRRGGBB) that the screen shows at a logical pixel of the canvas, as
+// the window system last received it from the window.
+std::uint32_t ShownPixel(Canvas& canvas, std::int32_t x, std::int32_t y);
 
 // The exception that the event-dispatch boundary caught last, if any, and clears it.
 std::exception_ptr TakeEscapedException();

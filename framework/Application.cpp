@@ -1,0 +1,21 @@
+#include "framework/Application.h"
+
+#include <string>
+
+#include "framework/Trace.h"
+
+Application::Application() = default;
+
+Application::~Application() = default;
+
+void Application::SetMenuBar(std::shared_ptr<::MenuBar> bar)
+{
+    Trace("Application.SetMenuBar");
+    m_menu_bar = std::move(bar);
+}
+
+void Application::AddMenuHandler(std::string_view name, MenuHandler handler)
+{
+    Trace(std::string("Application.AddMenuHandler ") + std::string(name));
+    m_handlers.Add(name, std::move(handler));
+}

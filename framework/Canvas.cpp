@@ -1,0 +1,124 @@
+#include "framework/Canvas.h"
+
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include "framework/ControlEvents.h"
+#include "framework/NativeControl.h"
+#include "framework/Window.h"
+
+namespace {
+
+// Shows the canvas's surface. Paint is raised from here only when the surface's
+// content is new or lost; drawing at other times asks for one repaint per frame.
+class CanvasWidget final : public QWidget {
+public:
+    CanvasWidget(QWidget* parent, std::weak_ptr<Canvas> canvas)
+        : QWidget(parent)
+        , m_canvas(std::move(canvas))
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void ContentLost()
+    {
+        m_needs_paint = true;
+        update();
+    }
+
+    void SurfaceChanged()
+    {
+        // Drawing inside Paint reaches the screen with this very paint event.
+        if (m_painting || m_update_pending)
+            return;
+        m_update_pending = true;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        m_update_pending = false;
+        auto canvas = m_canvas.lock();
+        if (!canvas)
+            return;
+        auto graphics = canvas->Graphics();
+        if (graphics->DevicePixelRatio() != devicePixelRatioF()) {
+            graphics->Resize(canvas->Width(), canvas->Height(), devicePixelRatioF());
+            m_needs_paint = true;
+        }
+        if (m_needs_paint) {
+            m_needs_paint = false;
+            m_painting = true;
+            Framework::RunAtBoundary([canvas] { canvas->RaisePaint(); });
+            m_painting = false;
+        }
+        if (graphics->DeviceWidth() <= 0 || graphics->DeviceHeight() <= 0)
+            return;
+        QImage const image(reinterpret_cast<uchar const*>(graphics->DevicePixels()), graphics->DeviceWidth(), graphics->DeviceHeight(),
+            static_cast<qsizetype>(graphics->DeviceWidth()) * 4, QImage::Format_RGB32);
+        QImage scaled = image;
+        scaled.setDevicePixelRatio(graphics->DevicePixelRatio());
+        QPainter painter(this);
+        painter.drawImage(0, 0, scaled);
+    }
+
+private:
+    std::weak_ptr<Canvas> m_canvas;
+    bool m_needs_paint { true };
+    bool m_painting { false };
+    bool m_update_pending { false };
+};
+
+}
+
+Canvas::Canvas()
+    : m_graphics(std::make_shared<::Graphics>())
+{
+}
+
+Canvas::~Canvas() = default;
+
+void Canvas::AddPaintHandler(PaintHandler handler)
+{
+    m_paint = std::move(handler);
+}
+
+void Canvas::SetProperty(std::string_view name, PropertyValue const& value)
+{
+    if (name == "AcceptFocus") {
+        SetAcceptFocus(value.AsBoolean());
+        if (auto* widget = NativeWidget<QWidget>(*this))
+            widget->setFocusPolicy(m_accept_focus ? Qt::StrongFocus : Qt::NoFocus);
+    } else {
+        RectControl::SetProperty(name, value);
+    }
+}
+
+void Canvas::RaisePaint()
+{
+    RaiseControlEvent(*this, m_paint, *m_graphics);
+}
+
+std::unique_ptr<NativeControl> Canvas::MakeNative()
+{
+    auto* widget = new CanvasWidget(ContentOf(*this), std::static_pointer_cast<Canvas>(shared_from_this()));
+    m_graphics->SetChangeListener([view = QPointer<CanvasWidget>(widget)] {
+        if (view)
+            view->SurfaceChanged();
+    });
+    return std::make_unique<NativeControl>(widget);
+}
+
+void Canvas::GeometryChanged()
+{
+    RectControl::GeometryChanged();
+    if (m_graphics->Width() == Width() && m_graphics->Height() == Height())
+        return;
+    auto* widget = NativeWidget<CanvasWidget>(*this);
+    m_graphics->Resize(Width(), Height(), widget ? widget->devicePixelRatioF() : 1.0);
+    if (widget)
+        widget->ContentLost();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <utility>
+
+#include "framework/FrameworkState.h"
+#include "framework/Window.h"
+
+// Raises a control's own event with its handler: nothing without a handler or while
+// the control's window is constructed. The handler may close the window, which drops
+// the control; the control lives until the handler returns.
+template<class C, class Handler, class... Args>
+void RaiseControlEvent(C& control, Handler const& handler, Args&... args)
+{
+    if (!handler)
+        return;
+    auto window = control.OwnerWindow();
+    if (window && window->IsConstructing())
+        return;
+    auto keep = control.shared_from_this();
+    handler(control, args...);
+}
+
+// A toolkit callback for what the user does to a control: it runs through the
+// event-dispatch boundary, and only while the control lives.
+template<class C, class Action>
+auto AtBoundary(C& control, Action action)
+{
+    std::weak_ptr<C> weak = std::static_pointer_cast<C>(control.shared_from_this());
+    return [weak = std::move(weak), action = std::move(action)](auto... args) {
+        Framework::RunAtBoundary([&] {
+            if (auto self = weak.lock())
+                action(*self, args...);
+        });
+    };
+}

@@ -1,0 +1,10 @@
+#include "framework/MenuBar.h"
+
+#include "framework/Trace.h"
+
+MenuBar::MenuBar() = default;
+
+MenuBar::~MenuBar()
+{
+    Trace("MenuBar released");
+}

@@ -1,0 +1,241 @@
+#include "framework/NativeWindow.h"
+
+#include <algorithm>
+#include <string>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QWidget>
+
+#include "framework/FrameworkState.h"
+#include "framework/Runtime.h"
+#include "framework/Window.h"
+
+namespace {
+
+// The top level: activation, deactivation and the close button reach the window
+// through the event-dispatch boundary.
+class FrameWindow final : public QMainWindow {
+public:
+    explicit FrameWindow(std::weak_ptr<Window> window)
+        : m_window(std::move(window))
+    {
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::WindowActivate:
+            Framework::RunAtBoundary([window = m_window] {
+                auto open = window.lock();
+                if (!open || !open->IsOpen())
+                    return;
+                Framework::MoveToFront(*open);
+                UpdateMenuItems();
+            });
+            break;
+        case QEvent::WindowDeactivate:
+            Framework::RunAtBoundary([window = m_window] {
+                auto open = window.lock();
+                if (open && open->IsOpen())
+                    UpdateMenuItems();
+            });
+            break;
+        default:
+            break;
+        }
+        return QMainWindow::event(event);
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (auto open = m_window.lock(); open && open->IsOpen())
+            Framework::RunAtBoundary([open] { open->NativeClosed(); });
+        event->accept();
+    }
+
+private:
+    std::weak_ptr<Window> m_window;
+};
+
+// The window's content: its size is the window's Width and Height.
+class ContentWidget final : public QWidget {
+public:
+    explicit ContentWidget(std::weak_ptr<Window> window)
+        : m_window(std::move(window))
+    {
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        auto open = m_window.lock();
+        if (!open || !open->IsOpen() || !open->Native() || open->Native()->IsApplyingSize())
+            return;
+        QSize const size = event->size();
+        Framework::RunAtBoundary([open, size] { open->NativeResized(size.width(), size.height()); });
+    }
+
+private:
+    std::weak_ptr<Window> m_window;
+};
+
+QKeySequence ShortcutOf(std::string const& shortcut)
+{
+    // "Cmd" is the platform's command modifier, which Qt calls Ctrl everywhere (it
+    // maps Ctrl to Command on macOS).
+    QString text = QString::fromStdString(shortcut);
+    text.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"), Qt::CaseInsensitive);
+    return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+int BoundedSize(std::int32_t size)
+{
+    return std::clamp<std::int32_t>(size, 0, QWIDGETSIZE_MAX);
+}
+
+}
+
+NativeWindow::NativeWindow(Window& window)
+{
+    auto weak = std::static_pointer_cast<Window>(window.shared_from_this());
+    auto* main = new FrameWindow(weak);
+    m_main = main;
+    auto* content = new ContentWidget(weak);
+    content->setFocusPolicy(Qt::NoFocus);
+    main->setCentralWidget(content);
+    m_content = content;
+}
+
+NativeWindow::~NativeWindow()
+{
+    if (!m_main)
+        return;
+    m_main->close();
+    m_main->deleteLater();
+}
+
+void NativeWindow::ShowMenuBar(MenuBar const* bar)
+{
+    if (!m_main)
+        return;
+    m_menu_actions.clear();
+    // The main window deletes the view it replaces.
+    if (!bar) {
+        m_main->setMenuWidget(nullptr);
+        return;
+    }
+    auto* view = new QMenuBar;
+    m_main->setMenuBar(view);
+    AddMenuEntries(*view, *bar);
+    SyncMenuEnabling();
+}
+
+void NativeWindow::AddMenuEntries(QWidget& menu, MenuItem const& parent)
+{
+    for (auto const& item : parent.Children()) {
+        QString const text = QString::fromStdString(item->Text());
+        QAction* action = nullptr;
+        if (!item->Children().empty()) {
+            auto* submenu = new QMenu(text, &menu);
+            QObject::connect(submenu, &QMenu::aboutToShow, submenu, [] { Framework::RunAtBoundary([] { UpdateMenuItems(); }); });
+            AddMenuEntries(*submenu, *item);
+            action = submenu->menuAction();
+        } else {
+            action = new QAction(text, &menu);
+            if (item->IsSeparator()) {
+                action->setSeparator(true);
+            } else {
+                action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
+                QObject::connect(action, &QAction::triggered, action, [name = item->Name()] {
+                    Framework::RunAtBoundary([&name] { ChooseMenuItem(name); });
+                });
+            }
+        }
+        menu.addAction(action);
+        m_menu_actions.push_back({ action, item });
+    }
+}
+
+void NativeWindow::SyncMenuEnabling()
+{
+    for (auto const& entry : m_menu_actions) {
+        auto item = entry.item.lock();
+        if (entry.action && item)
+            entry.action->setEnabled(item->Enabled());
+    }
+}
+
+void NativeWindow::SetMenuBarVisible(bool visible)
+{
+    if (m_main && m_main->menuWidget())
+        m_main->menuWidget()->setVisible(visible);
+}
+
+int NativeWindow::MenuBarHeight(int content_width) const
+{
+    if (!m_main)
+        return 0;
+    auto* bar = m_main->menuWidget();
+    if (!bar || !bar->isVisibleTo(m_main))
+        return 0;
+    if (auto* menu_bar = qobject_cast<QMenuBar*>(bar); menu_bar && menu_bar->isNativeMenuBar())
+        return 0;
+    // As the main window's layout gives the bar its height.
+    int height = bar->heightForWidth(std::max(content_width, bar->minimumWidth()));
+    if (height < 0)
+        height = bar->sizeHint().height();
+    int const minimum = bar->minimumHeight() > 0 ? bar->minimumHeight() : bar->minimumSizeHint().height();
+    return std::clamp(height, std::max(0, minimum), bar->maximumHeight());
+}
+
+void NativeWindow::SetContentSize(int width, int height)
+{
+    if (!m_main || !m_content)
+        return;
+    m_applying_size = true;
+    width = BoundedSize(width);
+    height = BoundedSize(height);
+    m_content->resize(width, height);
+    m_main->resize(width, BoundedSize(height + MenuBarHeight(width)));
+    m_applying_size = false;
+}
+
+void NativeWindow::SetContentLimits(int min_width, int min_height, int max_width, int max_height, bool resizeable, int width, int height)
+{
+    if (!m_main || !m_content)
+        return;
+    if (!resizeable) {
+        min_width = max_width = width;
+        min_height = max_height = height;
+    }
+    m_applying_size = true;
+    m_content->setMinimumSize(BoundedSize(min_width), BoundedSize(min_height));
+    m_content->setMaximumSize(BoundedSize(max_width), BoundedSize(max_height));
+    int const bar = MenuBarHeight(width);
+    m_main->setMinimumSize(BoundedSize(min_width), BoundedSize(min_height + bar));
+    m_main->setMaximumSize(BoundedSize(max_width), BoundedSize(max_height + bar));
+    m_applying_size = false;
+}
+
+void NativeWindow::Show(bool full_screen)
+{
+    if (!m_main)
+        return;
+    // The sizes that the first show reports are the toolkit's first guess at the
+    // menu bar; the window's own size is applied again once it is polished.
+    m_applying_size = true;
+    if (full_screen)
+        m_main->showFullScreen();
+    else
+        m_main->show();
+    m_applying_size = false;
+}

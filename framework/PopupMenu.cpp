@@ -1,0 +1,95 @@
+#include "framework/PopupMenu.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "framework/ControlEvents.h"
+#include "framework/NativeControl.h"
+#include "framework/Window.h"
+
+namespace {
+
+void Configure(QComboBox& combo, PopupMenu const& model)
+{
+    QSignalBlocker const blocker(combo);
+    combo.clear();
+    for (auto const& row : model.Rows())
+        combo.addItem(QString::fromStdString(row));
+    // An index without a row shows no row.
+    auto const index = model.ListIndex();
+    combo.setCurrentIndex(index >= 0 && index < combo.count() ? index : -1);
+}
+
+}
+
+PopupMenu::PopupMenu() = default;
+
+PopupMenu::~PopupMenu() = default;
+
+void PopupMenu::SetInitialValue(std::string_view rows)
+{
+    m_rows.clear();
+    if (!rows.empty()) {
+        std::size_t start = 0;
+        while (true) {
+            auto const end = rows.find('\r', start);
+            m_rows.emplace_back(rows.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+            if (end == std::string_view::npos)
+                break;
+            start = end + 1;
+        }
+    }
+    SyncNative();
+}
+
+void PopupMenu::SetListIndex(std::int32_t index)
+{
+    if (index == m_list_index)
+        return;
+    m_list_index = index;
+    SyncNative();
+    RaiseChange();
+}
+
+void PopupMenu::AddChangeHandler(ChangeHandler handler)
+{
+    m_change = std::move(handler);
+}
+
+void PopupMenu::SetProperty(std::string_view name, PropertyValue const& value)
+{
+    if (name == "InitialValue")
+        SetInitialValue(value.AsText());
+    else if (name == "ListIndex")
+        SetListIndex(value.AsInt32());
+    else
+        RectControl::SetProperty(name, value);
+}
+
+void PopupMenu::UserChose(std::int32_t row)
+{
+    if (row == m_list_index)
+        return;
+    m_list_index = row;
+    RaiseChange();
+}
+
+void PopupMenu::RaiseChange()
+{
+    RaiseControlEvent(*this, m_change);
+}
+
+std::unique_ptr<NativeControl> PopupMenu::MakeNative()
+{
+    auto* combo = new QComboBox(ContentOf(*this));
+    Configure(*combo, *this);
+    // Sent for every row the user picks, the selected one included.
+    QObject::connect(combo, &QComboBox::activated, combo, AtBoundary(*this, [](PopupMenu& self, int row) { self.UserChose(row); }));
+    return std::make_unique<NativeControl>(combo);
+}
+
+void PopupMenu::SyncNative()
+{
+    if (auto* combo = NativeWidget<QComboBox>(*this))
+        Configure(*combo, *this);
+}

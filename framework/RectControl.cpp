@@ -1,0 +1,164 @@
+#include "framework/RectControl.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QWidget>
+
+#include "framework/NativeControl.h"
+#include "framework/Window.h"
+
+namespace {
+
+std::int32_t Saturated(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// One axis of the lock rule: locked at both edges the control grows with the window,
+// locked at the far edge only it moves with it, otherwise it keeps its place.
+void FollowAxis(bool near_lock, bool far_lock, std::int32_t set_position, std::int32_t set_size, std::int64_t change,
+    std::int32_t& position, std::int32_t& size)
+{
+    position = set_position;
+    size = set_size;
+    if (far_lock && near_lock)
+        size = Saturated(std::max<std::int64_t>(0, set_size + change));
+    else if (far_lock)
+        position = Saturated(set_position + change);
+}
+
+}
+
+RectControl::RectControl() = default;
+
+RectControl::~RectControl() = default;
+
+void RectControl::Constructor()
+{
+    if (m_native)
+        return;
+    auto window = OwnerWindow();
+    if (!window || !window->Native())
+        throw NilObjectException("the control has no open window to be made in");
+    m_native = MakeNative();
+    Remember();
+    GeometryChanged();
+    if (auto* widget = m_native ? m_native->Widget() : nullptr) {
+        widget->setEnabled(m_enabled);
+        widget->setFocusPolicy(AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
+    }
+}
+
+void RectControl::SetLeft(std::int32_t left)
+{
+    m_left = left;
+    Remember();
+    GeometryChanged();
+}
+
+void RectControl::SetTop(std::int32_t top)
+{
+    m_top = top;
+    Remember();
+    GeometryChanged();
+}
+
+void RectControl::SetWidth(std::int32_t width)
+{
+    m_width = std::max(0, width);
+    Remember();
+    GeometryChanged();
+}
+
+void RectControl::SetHeight(std::int32_t height)
+{
+    m_height = std::max(0, height);
+    Remember();
+    GeometryChanged();
+}
+
+void RectControl::SetVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    GeometryChanged();
+}
+
+void RectControl::SetEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    if (auto* widget = NativeWidget<QWidget>(*this))
+        widget->setEnabled(enabled);
+}
+
+bool RectControl::HasFocus() const
+{
+    auto* widget = NativeWidget<QWidget>(*this);
+    return widget && widget->window()->focusWidget() == widget;
+}
+
+void RectControl::SetProperty(std::string_view name, PropertyValue const& value)
+{
+    if (name == "Left")
+        SetLeft(value.AsInt32());
+    else if (name == "Top")
+        SetTop(value.AsInt32());
+    else if (name == "Width")
+        SetWidth(value.AsInt32());
+    else if (name == "Height")
+        SetHeight(value.AsInt32());
+    else if (name == "LockLeft")
+        SetLockLeft(value.AsBoolean());
+    else if (name == "LockTop")
+        SetLockTop(value.AsBoolean());
+    else if (name == "LockRight")
+        SetLockRight(value.AsBoolean());
+    else if (name == "LockBottom")
+        SetLockBottom(value.AsBoolean());
+    else if (name == "Visible")
+        SetVisible(value.AsBoolean());
+    else if (name == "Enabled")
+        SetEnabled(value.AsBoolean());
+    else if (name == "TabIndex")
+        SetTabIndex(value.AsInt32());
+    else
+        Control::SetProperty(name, value);
+}
+
+void RectControl::FollowWindowSize(std::int32_t window_width, std::int32_t window_height)
+{
+    std::int32_t left, top, width, height;
+    FollowAxis(m_lock_left, m_lock_right, m_set_left, m_set_width, std::int64_t { window_width } - m_set_window_width, left, width);
+    FollowAxis(m_lock_top, m_lock_bottom, m_set_top, m_set_height, std::int64_t { window_height } - m_set_window_height, top, height);
+    if (left == m_left && top == m_top && width == m_width && height == m_height)
+        return;
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    GeometryChanged();
+}
+
+void RectControl::GeometryChanged()
+{
+    auto* widget = NativeWidget<QWidget>(*this);
+    if (!widget)
+        return;
+    widget->setGeometry(m_left, m_top, std::min(m_width, QWIDGETSIZE_MAX), std::min(m_height, QWIDGETSIZE_MAX));
+    widget->setVisible(m_visible);
+}
+
+void RectControl::Remember()
+{
+    m_set_left = m_left;
+    m_set_top = m_top;
+    m_set_width = m_width;
+    m_set_height = m_height;
+    auto window = OwnerWindow();
+    m_set_window_width = window ? window->Width() : 0;
+    m_set_window_height = window ? window->Height() : 0;
+}

@@ -1,0 +1,131 @@
+#include "framework/Slider.h"
+
+#include <algorithm>
+
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include "framework/ControlEvents.h"
+#include "framework/NativeControl.h"
+#include "framework/Window.h"
+
+namespace {
+
+void Configure(QSlider& slider, Slider const& model)
+{
+    QSignalBlocker const blocker(slider);
+    slider.setRange(model.Minimum(), std::max(model.Minimum(), model.Maximum()));
+    // A value outside the range stays the model's; the thumb stands at the nearer end.
+    slider.setValue(std::clamp(model.Value(), slider.minimum(), slider.maximum()));
+    slider.setSingleStep(model.LineStep());
+    slider.setPageStep(model.PageStep());
+    slider.setTracking(model.LiveScroll());
+    // TickStyle codes are the toolkit's tick positions: 0 none, 1 above, 2 below, 3 both.
+    auto const style = model.TickStyle();
+    slider.setTickPosition(style >= 0 && style <= 3 ? static_cast<QSlider::TickPosition>(style) : QSlider::NoTicks);
+}
+
+}
+
+Slider::Slider() = default;
+
+Slider::~Slider() = default;
+
+void Slider::SetValue(std::int32_t value)
+{
+    if (value == m_value)
+        return;
+    m_value = value;
+    SyncNative();
+    RaiseValueChanged();
+}
+
+void Slider::SetMinimum(std::int32_t minimum)
+{
+    m_minimum = minimum;
+    SyncNative();
+}
+
+void Slider::SetMaximum(std::int32_t maximum)
+{
+    m_maximum = maximum;
+    SyncNative();
+}
+
+void Slider::SetLineStep(std::int32_t step)
+{
+    m_line_step = step;
+    SyncNative();
+}
+
+void Slider::SetPageStep(std::int32_t step)
+{
+    m_page_step = step;
+    SyncNative();
+}
+
+void Slider::SetLiveScroll(bool live)
+{
+    m_live_scroll = live;
+    SyncNative();
+}
+
+void Slider::SetTickStyle(std::int32_t style)
+{
+    m_tick_style = style;
+    SyncNative();
+}
+
+void Slider::AddValueChangedHandler(ValueChangedHandler handler)
+{
+    m_value_changed = std::move(handler);
+}
+
+void Slider::SetProperty(std::string_view name, PropertyValue const& value)
+{
+    if (name == "Value")
+        SetValue(value.AsInt32());
+    else if (name == "Minimum")
+        SetMinimum(value.AsInt32());
+    else if (name == "Maximum")
+        SetMaximum(value.AsInt32());
+    else if (name == "LineStep")
+        SetLineStep(value.AsInt32());
+    else if (name == "PageStep")
+        SetPageStep(value.AsInt32());
+    else if (name == "LiveScroll")
+        SetLiveScroll(value.AsBoolean());
+    else if (name == "TickStyle")
+        SetTickStyle(value.AsInt32());
+    else
+        RectControl::SetProperty(name, value);
+}
+
+void Slider::UserMovedTo(std::int32_t position)
+{
+    if (position == m_value)
+        return;
+    m_value = position;
+    RaiseValueChanged();
+}
+
+void Slider::RaiseValueChanged()
+{
+    RaiseControlEvent(*this, m_value_changed);
+}
+
+std::unique_ptr<NativeControl> Slider::MakeNative()
+{
+    auto* slider = new QSlider(Qt::Horizontal, ContentOf(*this));
+    // Only the user's moves come through here: the framework's own changes are made
+    // with the signals blocked.
+    QObject::connect(slider, &QSlider::valueChanged, slider, AtBoundary(*this, [](Slider& self, int position) { self.UserMovedTo(position); }));
+    Configure(*slider, *this);
+    return std::make_unique<NativeControl>(slider);
+}
+
+void Slider::SyncNative()
+{
+    if (auto* slider = NativeWidget<QSlider>(*this))
+        Configure(*slider, *this);
+}

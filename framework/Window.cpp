@@ -1,0 +1,325 @@
+#include "framework/Window.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include <QColor>
+#include <QMainWindow>
+#include <QPalette>
+#include <QWidget>
+
+#include "framework/FrameworkState.h"
+#include "framework/NativeControl.h"
+#include "framework/NativeWindow.h"
+#include "framework/Runtime.h"
+#include "framework/Trace.h"
+
+Window::Window() = default;
+
+Window::~Window() = default;
+
+void Window::Constructor()
+{
+    Trace(std::string("Window.Constructor ") + std::string(ClassName()));
+    if (m_native || m_open)
+        throw RuntimeException("the window is already constructed");
+    auto self = std::static_pointer_cast<Window>(shared_from_this());
+    m_native = std::make_unique<NativeWindow>(*this);
+    m_open = true;
+    m_constructing = true;
+    // Kept alive by the framework from here on; it joins the front when shown.
+    Framework::AddOpenWindow(self, false);
+    if (m_menu_bar)
+        m_native->ShowMenuBar(m_menu_bar.get());
+    ApplyFrame();
+    try {
+        Trace("Window.Layout");
+        Layout();
+        Trace("Window.CreateControls");
+        CreateControls();
+        Trace("Window.AddMenuHandlers");
+        AddMenuHandlers(*this);
+    } catch (...) {
+        // Nothing of a window whose construction failed stays open.
+        NativeClosed();
+        m_constructing = false;
+        throw;
+    }
+    m_constructing = false;
+    ApplyFocusOrder();
+    if (m_visible)
+        ShowNative();
+}
+
+void Window::ShowNative()
+{
+    if (!m_native)
+        return;
+    m_native->Show(m_full_screen);
+    if (m_full_screen)
+        NativeResized(m_native->Content()->width(), m_native->Content()->height());
+    else
+        m_native->SetContentSize(m_width, m_height);
+    Framework::MoveToFront(*this);
+}
+
+void Window::ApplyFocusOrder()
+{
+    std::vector<RectControl*> order;
+    for (auto const& control : m_controls) {
+        auto* rect = dynamic_cast<RectControl*>(control.get());
+        if (!rect)
+            continue;
+        auto* widget = NativeWidget<QWidget>(*rect);
+        if (!widget)
+            continue;
+        widget->setFocusPolicy(rect->AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
+        if (rect->AcceptsFocus())
+            order.push_back(rect);
+    }
+    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(NativeWidget<QWidget>(*order[i - 1]), NativeWidget<QWidget>(*order[i]));
+    auto first = std::find_if(order.begin(), order.end(), [](auto* control) { return control->Visible(); });
+    if (first != order.end())
+        NativeWidget<QWidget>(**first)->setFocus(Qt::OtherFocusReason);
+}
+
+void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
+{
+    Trace("Window.SetMenuBar");
+    m_menu_bar = std::move(bar);
+    if (m_native)
+        m_native->ShowMenuBar(m_menu_bar.get());
+    ApplyFrame();
+}
+
+void Window::AddMenuHandler(std::string_view name, MenuHandler handler)
+{
+    Trace(std::string("Window.AddMenuHandler ") + std::string(name));
+    m_handlers.Add(name, std::move(handler));
+}
+
+void Window::Adopt(Control& control)
+{
+    control.m_window = std::static_pointer_cast<Window>(shared_from_this());
+}
+
+void Window::AddControl(std::string_view name, std::shared_ptr<Control> control)
+{
+    if (!control)
+        throw NilObjectException(std::string("control to register as ") + std::string(name) + " is nil");
+    if (ControlByNameIndex(name, control->Index()))
+        throw RuntimeException(std::string("a control named ") + std::string(name) + " with that index is already registered");
+    control->m_name = std::string(name);
+    if (control->m_window.expired())
+        Adopt(*control);
+    m_controls.push_back(std::move(control));
+}
+
+std::shared_ptr<Control> Window::ControlByName(std::string_view name) const
+{
+    // Runs thousands of times per drawing: a plain scan, no allocation.
+    for (auto const& control : m_controls)
+        if (control->Name() == name)
+            return control;
+    return nullptr;
+}
+
+std::shared_ptr<Control> Window::ControlByNameIndex(std::string_view name, std::int32_t index) const
+{
+    for (auto const& control : m_controls)
+        if (control->Index() == index && control->Name() == name)
+            return control;
+    return nullptr;
+}
+
+void Window::SetWidth(std::int32_t width)
+{
+    Resize(width, m_height);
+}
+
+void Window::SetHeight(std::int32_t height)
+{
+    Resize(m_width, height);
+}
+
+void Window::Resize(std::int32_t width, std::int32_t height)
+{
+    width = std::clamp(width, std::max(0, m_min_width), std::max(m_min_width, m_max_width));
+    height = std::clamp(height, std::max(0, m_min_height), std::max(m_min_height, m_max_height));
+    bool const changed = width != m_width || height != m_height;
+    m_width = width;
+    m_height = height;
+    if (m_native) {
+        m_native->SetContentLimits(m_min_width, m_min_height, m_max_width, m_max_height, m_resizeable, m_width, m_height);
+        m_native->SetContentSize(m_width, m_height);
+    }
+    if (changed)
+        FollowControls();
+}
+
+void Window::FollowControls()
+{
+    for (auto const& control : m_controls)
+        if (auto* rect = dynamic_cast<RectControl*>(control.get()))
+            rect->FollowWindowSize(m_width, m_height);
+}
+
+void Window::SetTitle(std::string title)
+{
+    m_title = std::move(title);
+    if (m_native && m_native->Main())
+        m_native->Main()->setWindowTitle(QString::fromStdString(m_title));
+}
+
+void Window::SetVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    // While the window is constructed, it is shown at the end, never during a hook.
+    if (!m_native || m_constructing)
+        return;
+    if (visible)
+        ShowNative();
+    else if (m_native->Main())
+        m_native->Main()->hide();
+}
+
+void Window::Close()
+{
+    NativeClosed();
+}
+
+std::shared_ptr<RectControl> Window::FocusControl() const
+{
+    if (!m_native || !m_native->Main())
+        return nullptr;
+    QWidget* focus = m_native->Main()->focusWidget();
+    if (!focus)
+        return nullptr;
+    for (auto const& control : m_controls) {
+        auto rect = std::dynamic_pointer_cast<RectControl>(control);
+        if (rect && NativeWidget<QWidget>(*rect) == focus)
+            return rect;
+    }
+    return nullptr;
+}
+
+void Window::SetProperty(std::string_view name, PropertyValue const& value)
+{
+    auto limit = [&](std::int32_t& field) {
+        field = value.AsInt32();
+        ApplyFrame();
+    };
+    auto flag = [&](bool& field) {
+        field = value.AsBoolean();
+        ApplyFrame();
+    };
+    if (name == "Width")
+        SetWidth(value.AsInt32());
+    else if (name == "Height")
+        SetHeight(value.AsInt32());
+    else if (name == "MinWidth")
+        limit(m_min_width);
+    else if (name == "MinHeight")
+        limit(m_min_height);
+    else if (name == "MaxWidth")
+        limit(m_max_width);
+    else if (name == "MaxHeight")
+        limit(m_max_height);
+    else if (name == "Placement")
+        m_placement = value.AsInt32();
+    else if (name == "Frame")
+        m_frame = value.AsInt32();
+    else if (name == "Title")
+        SetTitle(value.AsText());
+    else if (name == "Visible")
+        SetVisible(value.AsBoolean());
+    else if (name == "FullScreen")
+        flag(m_full_screen);
+    else if (name == "MenuBarVisible")
+        flag(m_menu_bar_visible);
+    else if (name == "CloseButton")
+        flag(m_close_button);
+    else if (name == "MinimizeButton")
+        flag(m_minimize_button);
+    else if (name == "MaximizeButton")
+        flag(m_maximize_button);
+    else if (name == "Resizeable")
+        flag(m_resizeable);
+    else if (name == "HasBackColor")
+        flag(m_has_back_color);
+    else if (name == "BackColor") {
+        m_back_color = value.AsColor().rgb;
+        ApplyFrame();
+    }
+    // Composite, LiveResize and MacProcID mean nothing here: live resizing is the
+    // toolkit's own, and the rest is of another platform.
+}
+
+void Window::ApplyFrame()
+{
+    if (!m_native || !m_native->Main())
+        return;
+    QMainWindow& main = *m_native->Main();
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (m_close_button)
+        flags |= Qt::WindowCloseButtonHint;
+    if (m_minimize_button)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (m_maximize_button)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (main.windowFlags() != flags) {
+        bool const shown = main.isVisible();
+        main.setWindowFlags(flags);
+        if (shown)
+            main.show();
+    }
+    m_native->SetMenuBarVisible(m_menu_bar_visible);
+
+    QWidget& content = *m_native->Content();
+    content.setAutoFillBackground(m_has_back_color);
+    if (m_has_back_color) {
+        QPalette palette = content.palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(m_back_color & 0xFFFFFF));
+        content.setPalette(palette);
+    }
+
+    if (!m_constructing && main.isVisible() && m_full_screen != main.isFullScreen()) {
+        if (m_full_screen)
+            main.showFullScreen();
+        else
+            main.showNormal();
+    }
+    // New limits may move the content size; the size, clamped, is applied with them.
+    Resize(m_width, m_height);
+}
+
+void Window::NativeResized(std::int32_t width, std::int32_t height)
+{
+    if (width == m_width && height == m_height)
+        return;
+    m_width = width;
+    m_height = height;
+    FollowControls();
+}
+
+void Window::NativeClosed()
+{
+    if (!m_open)
+        return;
+    // The framework's reference may be the last; the window lives until this returns.
+    auto self = std::static_pointer_cast<Window>(shared_from_this());
+    m_open = false;
+    Framework::RemoveOpenWindow(*this);
+    m_handlers.Clear();
+    // The controls go with their widgets and handlers (a control that code still
+    // holds loses its widget with the window's).
+    m_controls.clear();
+    m_native.reset();
+    if (!m_constructing && !Framework::GetState().finalizing)
+        UpdateMenuItems();
+}

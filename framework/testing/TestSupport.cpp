@@ -1,0 +1,235 @@
+#include "framework/testing/TestSupport.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTest>
+#include <QWidget>
+
+#include "framework/FrameworkState.h"
+#include "framework/NativeControl.h"
+#include "framework/NativeWindow.h"
+#include "framework/Runtime.h"
+#include "framework/Trace.h"
+
+namespace Testing {
+
+namespace {
+
+QMainWindow* MainOf(Window& window)
+{
+    return window.Native() ? window.Native()->Main() : nullptr;
+}
+
+template<class W>
+W& WidgetOf(RectControl& control)
+{
+    auto* widget = NativeWidget<W>(control);
+    if (!widget)
+        throw NilObjectException("the control has no widget");
+    return *widget;
+}
+
+void AddMenuViewEntries(QWidget const& menu, int depth, std::vector<MenuViewEntry>& entries)
+{
+    for (auto* action : menu.actions()) {
+        MenuViewEntry entry;
+        entry.depth = depth;
+        entry.text = action->text().toStdString();
+        entry.shortcut = action->shortcut().toString(QKeySequence::NativeText).toStdString();
+        entry.separator = action->isSeparator();
+        entry.enabled = action->isEnabled();
+        entries.push_back(std::move(entry));
+        if (auto* submenu = action->menu())
+            AddMenuViewEntries(*submenu, depth + 1, entries);
+    }
+}
+
+}
+
+void ProcessEvents()
+{
+    // Twice: events that the first round posts (a repaint after a resize) are run too.
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void Activate(Window& window)
+{
+    auto* main = MainOf(window);
+    if (main && main->isVisible()) {
+        // The offscreen platform stacks nothing; it only activates.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            main->raise();
+        main->activateWindow();
+        if (QApplication::activeWindow() != main)
+            (void)QTest::qWaitForWindowActive(main, 1000);
+        ProcessEvents();
+    }
+    // Whatever the window system did, the window is the framework's front window now,
+    // as a click on it would make it.
+    if (window.IsOpen() && FrontWindow().get() != &window) {
+        Framework::RunAtBoundary([&] {
+            Framework::MoveToFront(window);
+            UpdateMenuItems();
+        });
+    }
+}
+
+void PressKeys(Window& window, std::string_view keys)
+{
+    Activate(window);
+    auto const parts = QString::fromUtf8(keys.data(), static_cast<qsizetype>(keys.size())).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (auto const& part : parts) {
+        auto* main = MainOf(window);
+        if (!main)
+            return;
+        QWidget* target = main->focusWidget() ? main->focusWidget() : main;
+        QTest::keySequence(target, QKeySequence::fromString(part.trimmed(), QKeySequence::PortableText));
+        ProcessEvents();
+    }
+}
+
+void DragSlider(Slider& slider, std::vector<std::int32_t> const& positions)
+{
+    auto& native = WidgetOf<QSlider>(slider);
+    native.setSliderDown(true);
+    for (auto position : positions)
+        native.setSliderPosition(position);
+    native.setSliderDown(false);
+    ProcessEvents();
+}
+
+void ChoosePopupRow(PopupMenu& menu, std::int32_t row)
+{
+    auto& native = WidgetOf<QComboBox>(menu);
+    native.setCurrentIndex(row);
+    // What the pop-up list sends when the user picks a row, the same row included.
+    emit native.activated(row);
+    ProcessEvents();
+}
+
+void CloseAsUser(Window& window)
+{
+    if (auto* main = MainOf(window))
+        main->close();
+    ProcessEvents();
+}
+
+void ResizeAsUser(Window& window, std::int32_t width, std::int32_t height)
+{
+    auto* main = MainOf(window);
+    if (!main)
+        return;
+    main->resize(width, height + window.Native()->MenuBarHeight(width));
+    ProcessEvents();
+}
+
+std::vector<MenuViewEntry> MenuView(Window& window)
+{
+    std::vector<MenuViewEntry> entries;
+    auto* main = MainOf(window);
+    if (main && main->menuWidget())
+        AddMenuViewEntries(*main->menuWidget(), 0, entries);
+    return entries;
+}
+
+NativeWindowState NativeState(Window& window)
+{
+    NativeWindowState state;
+    auto* main = MainOf(window);
+    if (!main)
+        return state;
+    auto* content = window.Native()->Content();
+    int const bar = window.Native()->MenuBarHeight(content->width());
+    state.title = main->windowTitle().toStdString();
+    state.content_width = content->width();
+    state.content_height = content->height();
+    state.min_width = main->minimumWidth();
+    state.min_height = main->minimumHeight() - bar;
+    state.max_width = main->maximumWidth();
+    state.max_height = main->maximumHeight() - bar;
+    state.visible = main->isVisible();
+    auto const flags = main->windowFlags();
+    state.close_button = flags.testFlag(Qt::WindowCloseButtonHint);
+    state.minimize_button = flags.testFlag(Qt::WindowMinimizeButtonHint);
+    state.maximize_button = flags.testFlag(Qt::WindowMaximizeButtonHint);
+    state.menu_bar_visible = main->menuWidget() && main->menuWidget()->isVisibleTo(main);
+    return state;
+}
+
+NativeControlState NativeState(RectControl& control)
+{
+    NativeControlState state;
+    auto* widget = NativeWidget<QWidget>(control);
+    if (!widget)
+        return state;
+    auto const geometry = widget->geometry();
+    state.left = geometry.left();
+    state.top = geometry.top();
+    state.width = geometry.width();
+    state.height = geometry.height();
+    state.visible = widget->isVisible();
+    state.hidden = widget->isHidden();
+    state.focusable = (widget->focusPolicy() & Qt::TabFocus) != 0;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        state.text = label->text().toStdString();
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        state.text = combo->currentText().toStdString();
+    else if (auto* slider = qobject_cast<QSlider*>(widget))
+        state.position = slider->sliderPosition();
+    return state;
+}
+
+std::uint32_t ShownPixel(Canvas& canvas, std::int32_t x, std::int32_t y)
+{
+    auto& widget = WidgetOf<QWidget>(canvas);
+    QWidget* top = widget.window();
+    if (!top->windowHandle() || !top->windowHandle()->screen())
+        return 0;
+    QPoint const at = widget.mapTo(top, QPoint(x, y));
+    QImage const shown = top->windowHandle()->screen()->grabWindow(top->winId(), at.x(), at.y(), 1, 1).toImage();
+    return shown.isNull() ? 0 : shown.pixel(0, 0) & 0xFFFFFF;
+}
+
+std::exception_ptr TakeEscapedException()
+{
+    return std::exchange(Framework::GetState().escaped, nullptr);
+}
+
+void PostToEventLoop(std::function<void()> function)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [function = std::move(function)] { Framework::RunAtBoundary(function); }, Qt::QueuedConnection);
+}
+
+void ResetFramework()
+{
+    auto& state = Framework::GetState();
+    // Calls that a test posted and never ran must not run in the next one.
+    QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
+    Framework::CloseAllWindows();
+    state.application.reset();
+    state.escaped = nullptr;
+    state.quit_requested = false;
+    state.exit_status = 0;
+    state.exception_helper = nullptr;
+    SetTraceSink({});
+    ProcessEvents();
+    state.escaped = nullptr;
+}
+
+}
