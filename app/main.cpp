@@ -1,4 +1,7 @@
+#include "shell/ProgramEntry.h"
+
+// The program takes nothing from its command line or environment.
 int main()
 {
-    return 0;
+    return ProgramEntry();
 }

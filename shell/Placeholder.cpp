@@ -1,4 +1,0 @@
-// Replaced by the shell's sources.
-namespace {
-[[maybe_unused]] int placeholder = 0;
-}
