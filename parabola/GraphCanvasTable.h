@@ -1,0 +1,6 @@
+#pragma once
+
+#include "framework/PropertyStream.h"
+
+// The table of the canvas `Graph`: one constant, the same for both graph windows.
+PropertyStream const& GraphCanvasStream();

@@ -1,0 +1,94 @@
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ParabolaWindowFixture.h"
+
+namespace {
+
+class ParabolaFormsTest : public ParabolaWindowTest { };
+
+enum class Command { PolynomialForm, VertexForm };
+
+struct FormCase {
+    char const* what;
+    bool vertex_form;
+    std::int32_t a, h, k;
+    Command command;
+    std::int32_t new_h, new_k;
+};
+
+FormCase const form_cases[] = {
+    { "vertex to polynomial", true, 40, 20, -20, Command::PolynomialForm, -80, 20 },
+    { "polynomial to vertex", false, 40, -80, 20, Command::VertexForm, 20, -20 },
+    { "positions beyond the slider range", true, 20, 60, 0, Command::PolynomialForm, -120, 180 },
+    { "vertex form taken as b and c", true, 20, 40, 20, Command::VertexForm, -20, 0 },
+    { "polynomial form again", false, 40, -80, 20, Command::PolynomialForm, -80, 20 },
+    // 25.999999999999996 and -96.99999999999999 go to the nearest position.
+    { "c a hair below 26", false, -100, -100, 26, Command::PolynomialForm, -100, 26 },
+    { "h a hair above -97", false, -10, -97, 0, Command::VertexForm, -97, 235 },
+    // With a = 0 only the doubles that are finite move a slider.
+    { "a = 0 in vertex form to polynomial", true, 0, 40, 20, Command::PolynomialForm, 0, 20 },
+    { "a = 0 in vertex form to vertex", true, 0, 20, 20, Command::VertexForm, 20, 20 },
+    { "a = 0 everywhere to vertex", true, 0, 0, 0, Command::VertexForm, 0, 0 },
+    { "a = 0 in polynomial form to polynomial", false, 0, 20, 20, Command::PolynomialForm, 20, 20 },
+    { "a = 0, b = 0 in polynomial form to polynomial", false, 0, 0, 20, Command::PolynomialForm, 0, 20 },
+    { "a = 0 in polynomial form to vertex", false, 0, 20, 20, Command::VertexForm, 20, 20 },
+};
+
+// Every switch writes the two sliders under the guard, so that it ends in exactly
+// one drawing, its own final update, and reports the command as handled.
+TEST_F(ParabolaFormsTest, SwitchesRewriteTheHAndKSliders)
+{
+    auto window = OpenWindow();
+    for (auto const& c : form_cases) {
+        SCOPED_TRACE(c.what);
+        Prepare(*window, c.vertex_form, c.a, c.h, c.k);
+        bool handled = false;
+        int const drawings = Drawings(*window, [&] {
+            handled = c.command == Command::PolynomialForm ? window->QuadraticPolynomialForm_Action()
+                                                           : window->QuadraticVertexForm_Action();
+        });
+        EXPECT_TRUE(handled);
+        EXPECT_EQ(drawings, 1);
+        EXPECT_EQ(PositionsOf(*window), (Positions { c.a, c.new_h, c.new_k }));
+        bool const vertex_form_after = c.command == Command::VertexForm;
+        EXPECT_EQ(window->vertexForm, vertex_form_after);
+        EXPECT_FALSE(window->updating);
+        EXPECT_EQ(window->HValue()->Text().substr(0, 4), vertex_form_after ? "h = " : "b = ");
+    }
+}
+
+TEST_F(ParabolaFormsTest, OutOfRangePositionsKeepTheSameCurve)
+{
+    auto window = OpenWindow();
+    Prepare(*window, true, 20, 60, 0);
+    auto const before = AllPixels(*window);
+    window->QuadraticPolynomialForm_Action();
+    EXPECT_EQ(window->HValue()->Text(), "b = -6");
+    EXPECT_EQ(window->KValue()->Text(), "c = 9");
+    EXPECT_EQ(window->h, 3.0);
+    EXPECT_EQ(window->k, 0.0);
+    EXPECT_TRUE(AllPixels(*window) == before) << "the curve changed";
+
+    window->QuadraticVertexForm_Action();
+    EXPECT_EQ(PositionsOf(*window), (Positions { 20, 60, 0 }));
+}
+
+// While a switch rewrites the sliders the H and K handlers must not update; the A
+// handler and the Paint handler update whatever the flag holds.
+TEST_F(ParabolaFormsTest, TheGuardStopsOnlyTheHAndKHandlers)
+{
+    auto window = OpenWindow();
+    window->updating = true;
+    EXPECT_EQ(Drawings(*window, [&] { window->HSlider()->SetValue(7); }), 0);
+    EXPECT_EQ(Drawings(*window, [&] { window->KSlider()->SetValue(7); }), 0);
+    EXPECT_EQ(Drawings(*window, [&] { window->ASlider()->SetValue(7); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { window->Graph()->RaisePaint(); }), 1);
+    window->updating = false;
+    EXPECT_EQ(Drawings(*window, [&] { window->HSlider()->SetValue(8); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { window->KSlider()->SetValue(8); }), 1);
+}
+
+}
