@@ -1,0 +1,87 @@
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include "BenchSupport.h"
+#include "ReferenceDrawing.h"
+#include "framework/Object.h"
+#include "framework/testing/TestSupport.h"
+#include "parabola/SliderValue.h"
+#include "polynomial/Curvesketcher.h"
+#include "polynomial/PolynomialEvaluation.h"
+#include "polynomial/PolynomialValues.h"
+#include "shell/MenuBar1.h"
+
+namespace {
+
+constexpr std::int32_t Quintic = 4;
+
+struct QuinticCase {
+    char const* label;
+    std::int32_t mode;
+    std::array<std::int32_t, 6> positions;
+};
+
+// 0.2 x^5 - 0.5 x^4 - x^3 + 1.5 x^2 + 2 x - 3, and the roots -4, -2, 0, 2 and 4.
+constexpr std::array<QuinticCase, 2> quintic_cases { {
+    { "Quintic by coefficients", 0, { 4, -10, -20, 30, 40, -60 } },
+    { "Quintic by roots", 1, { -80, -40, 0, 40, 80, 0 } },
+} };
+
+// The window around a canvas of the given size: the canvas keeps 40 pixels of the
+// width and 260 of the height for the other controls.
+std::shared_ptr<Curvesketcher::Curvesketcher> OpenQuinticWindow(std::int32_t canvas_width, std::int32_t canvas_height, QuinticCase const& c)
+{
+    auto window = RuntimeNewObject<Curvesketcher::Curvesketcher>();
+    window->Constructor();
+    window->Resize(canvas_width + 40, canvas_height + 260);
+    Testing::ProcessEvents();
+    window->OrderMenu()->SetListIndex(Quintic);
+    window->ModeMenu()->SetListIndex(c.mode);
+    for (std::int32_t i = 0; i < Curvesketcher::MemberCount; ++i)
+        window->ValueSlider(i)->SetValue(c.positions[static_cast<std::size_t>(i)]);
+    Testing::ProcessEvents();
+    return window;
+}
+
+void PolynomialUpdateGraph(benchmark::State& state)
+{
+    auto const width = static_cast<std::int32_t>(state.range(0));
+    auto const height = static_cast<std::int32_t>(state.range(1));
+    auto const& c = quintic_cases.at(static_cast<std::size_t>(state.range(2)));
+    state.SetLabel(c.label);
+    auto window = OpenQuinticWindow(width, height, c);
+    if (window->Graph()->Width() != width || window->Graph()->Height() != height) {
+        state.SkipWithError("the canvas did not take the size");
+        Testing::ResetFramework();
+        MenuBar1::MenuBar1::ReleaseInstance();
+        return;
+    }
+
+    Curvesketcher::PolynomialValues values {};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = SliderValue(c.positions[i]);
+    QImage image(width, height, QImage::Format_RGB32);
+    auto const reference = [&](QImage& target) {
+        Reference::DrawGraph(target, [&](double x) { return Curvesketcher::EvaluatePolynomial(Quintic, c.mode, values, x); });
+    };
+    CompareWithReference(state, [&] { window->UpdateGraph(); }, reference, image);
+    state.counters["pixels_differing"] = static_cast<double>(PixelsDiffering(*window->Graph()->Graphics(), image));
+
+    Testing::ResetFramework();
+    MenuBar1::MenuBar1::ReleaseInstance();
+}
+
+}
+
+BENCHMARK(PolynomialUpdateGraph)
+    ->Args({ 560, 460, 0 })
+    ->Args({ 560, 460, 1 })
+    ->Args({ 3840, 2160, 0 })
+    ->Args({ 3840, 2160, 1 })
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
