@@ -23,9 +23,9 @@ std::shared_ptr<Arcsketcher::Arcsketcher> OpenParabolaWindow(std::int32_t canvas
     window->Resize(canvas_width + 40, canvas_height + 180);
     Testing::ProcessEvents();
     // The parabola with its vertex at (2, 1) and a = 1.
-    window->ASlider()->SetValue(20);
-    window->HSlider()->SetValue(40);
-    window->KSlider()->SetValue(20);
+    window->ASlider().SetValue(20);
+    window->HSlider().SetValue(40);
+    window->KSlider().SetValue(20);
     Testing::ProcessEvents();
     return window;
 }
@@ -35,7 +35,7 @@ void ParabolaUpdateGraph(benchmark::State& state)
     auto const width = static_cast<std::int32_t>(state.range(0));
     auto const height = static_cast<std::int32_t>(state.range(1));
     auto window = OpenParabolaWindow(width, height);
-    if (window->Graph()->Width() != width || window->Graph()->Height() != height) {
+    if (window->Graph().Width() != width || window->Graph().Height() != height) {
         state.SkipWithError("the canvas did not take the size");
         Testing::ResetFramework();
         return;
@@ -46,7 +46,7 @@ void ParabolaUpdateGraph(benchmark::State& state)
         Reference::DrawGraph(target, [](double x) { return ParabolaValue(1.0, 2.0, 1.0, x); });
     };
     CompareWithReference(state, [&] { window->UpdateGraph(); }, reference, image);
-    state.counters["pixels_differing"] = static_cast<double>(PixelsDiffering(*window->Graph()->Graphics(), image));
+    state.counters["pixels_differing"] = static_cast<double>(PixelsDiffering(*window->Graph().Graphics(), image));
 
     Testing::ResetFramework();
     MenuBar1::MenuBar1::ReleaseInstance();

@@ -118,13 +118,26 @@ void Window::AddControl(std::string_view name, std::shared_ptr<Control> control)
     m_controls.push_back(std::move(control));
 }
 
+Control* Window::ScanForControl(std::string_view name) const
+{
+    for (std::size_t position = 0; position < m_controls.size(); ++position) {
+        if (m_controls[position]->Name() == name) {
+            m_lookup[LookupSlot(name)] = position + 1;
+            return m_controls[position].get();
+        }
+    }
+    return nullptr;
+}
+
+void Window::ThrowNoControl(std::string_view name)
+{
+    throw NilObjectException(std::string("no control named ") + std::string(name));
+}
+
 std::shared_ptr<Control> Window::ControlByName(std::string_view name) const
 {
-    // Runs thousands of times per drawing: a plain scan, no allocation.
-    for (auto const& control : m_controls)
-        if (control->Name() == name)
-            return control;
-    return nullptr;
+    auto* control = LookUpControl(name);
+    return control ? std::static_pointer_cast<Control>(control->shared_from_this()) : nullptr;
 }
 
 std::shared_ptr<Control> Window::ControlByNameIndex(std::string_view name, std::int32_t index) const
@@ -319,6 +332,7 @@ void Window::NativeClosed()
     // The controls go with their widgets and handlers (a control that code still
     // holds loses its widget with the window's).
     m_controls.clear();
+    m_lookup = {};
     m_native.reset();
     if (!m_constructing && !Framework::GetState().finalizing)
         UpdateMenuItems();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/Control.h"
@@ -62,22 +65,22 @@ public:
     // In registration order.
     std::vector<std::shared_ptr<Control>> const& Controls() const { return m_controls; }
 
-    // A control looked up and cast in one step; NilObjectException when none is found.
+    // A control looked up and cast in one step; NilObjectException when none is
+    // found, IllegalCastException when it is of another class. The windows look their
+    // controls up at every use, thousands of times per drawing, so this is a plain
+    // scan that copies no shared pointer; the control stays the window's.
     template<class T>
-    std::shared_ptr<T> Find(std::string_view name) const
+    T& Find(std::string_view name) const
     {
-        auto control = RuntimeCheckCast<T>(ControlByName(name));
-        if (!control)
-            throw NilObjectException(std::string("no control named ") + std::string(name));
-        return control;
+        return CastControl<T>(NamedControl(name));
     }
     template<class T>
-    std::shared_ptr<T> Find(std::string_view name, std::int32_t index) const
+    T& Find(std::string_view name, std::int32_t index) const
     {
-        auto control = RuntimeCheckCast<T>(ControlByNameIndex(name, index));
-        if (!control)
-            throw NilObjectException(std::string("no control named ") + std::string(name) + "(" + std::to_string(index) + ")");
-        return control;
+        for (auto const& control : m_controls)
+            if (control->Index() == index && control->Name() == name)
+                return CastControl<T>(*control);
+        throw NilObjectException(std::string("no control named ") + std::string(name) + "(" + std::to_string(index) + ")");
     }
 
     // Content size.
@@ -116,6 +119,44 @@ public:
     void NativeClosed();
 
 private:
+    // The exact class is the common case and needs no walk of the class hierarchy.
+    template<class T>
+    static T& CastControl(Control& control)
+    {
+        if (typeid(control) == typeid(T))
+            return static_cast<T&>(control);
+        if (auto* cast = dynamic_cast<T*>(&control))
+            return *cast;
+        throw IllegalCastException("control " + control.Name() + " is not of the requested class");
+    }
+
+    // The first control registered under the name. A small direct-mapped index in
+    // front of the scan remembers where each name was found, so the look-ups that a
+    // drawing makes at every sample cost a compare, not a walk of the registry.
+    Control* LookUpControl(std::string_view name) const
+    {
+        std::size_t const remembered = m_lookup[LookupSlot(name)];
+        if (remembered != 0 && remembered <= m_controls.size() && m_controls[remembered - 1]->Name() == name)
+            return m_controls[remembered - 1].get();
+        return ScanForControl(name);
+    }
+    Control* ScanForControl(std::string_view name) const;
+    Control& NamedControl(std::string_view name) const
+    {
+        if (auto* control = LookUpControl(name))
+            return *control;
+        ThrowNoControl(name);
+    }
+    [[noreturn]] static void ThrowNoControl(std::string_view name);
+    static std::size_t LookupSlot(std::string_view name)
+    {
+        if (name.empty())
+            return 0;
+        auto const first = static_cast<unsigned char>(name.front());
+        auto const last = static_cast<unsigned char>(name.back());
+        return (name.size() * 7 + first + last * 3) % LookupSlots;
+    }
+
     void Adopt(Control& control);
     void ApplyFrame();
     void ApplyFocusOrder();
@@ -125,6 +166,9 @@ private:
     std::shared_ptr<::MenuBar> m_menu_bar;
     MenuHandlers m_handlers;
     std::vector<std::shared_ptr<Control>> m_controls;
+    static constexpr std::size_t LookupSlots = 16;
+    // Each slot holds a position in m_controls plus one; 0 is empty.
+    mutable std::array<std::size_t, LookupSlots> m_lookup {};
     std::unique_ptr<NativeWindow> m_native;
 
     std::int32_t m_width { 100 }, m_height { 100 };

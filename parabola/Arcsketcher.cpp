@@ -77,23 +77,23 @@ void Arcsketcher::AddNewControl(std::string_view name)
 void Arcsketcher::CreateCanvas(std::string_view name, std::span<std::uint8_t const> stream)
 {
     AddNewControl<Canvas>(name);
-    SetProperties(*Find<Canvas>(name), stream);
-    RuntimeAddEventHandler(*Find<Canvas>(name), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Arcsketcher::Graph_Paint));
+    SetProperties(Find<Canvas>(name), stream);
+    RuntimeAddEventHandler(Find<Canvas>(name), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Arcsketcher::Graph_Paint));
 }
 
 void Arcsketcher::CreateLabel(std::string_view name, std::span<std::uint8_t const> stream)
 {
     AddNewControl<Label>(name);
-    Find<Label>(name)->SetTextSize(14.0f);
-    Find<Label>(name)->SetTextUnit(0);
-    SetProperties(*Find<Label>(name), stream);
+    Find<Label>(name).SetTextSize(14.0f);
+    Find<Label>(name).SetTextUnit(0);
+    SetProperties(Find<Label>(name), stream);
 }
 
 void Arcsketcher::CreateSlider(std::string_view name, std::span<std::uint8_t const> stream, SliderHandler handler)
 {
     AddNewControl<Slider>(name);
-    SetProperties(*Find<Slider>(name), stream);
-    RuntimeAddEventHandler(*Find<Slider>(name), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, handler));
+    SetProperties(Find<Slider>(name), stream);
+    RuntimeAddEventHandler(Find<Slider>(name), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, handler));
 }
 
 void Arcsketcher::Graph_Paint(Canvas&, Graphics&)
@@ -157,9 +157,9 @@ bool Arcsketcher::QuadraticPolynomialForm_Action()
     vertexForm = false;
     updating = true;
     double const b = (-2.0 * h) * a;
-    MoveSliderTo(*HSlider(), b * 20.0);
+    MoveSliderTo(HSlider(), b * 20.0);
     double const c = ((a * h) * h) + k;
-    MoveSliderTo(*KSlider(), c * 20.0);
+    MoveSliderTo(KSlider(), c * 20.0);
     updating = false;
     UpdateGraph();
     return true;
@@ -170,12 +170,12 @@ bool Arcsketcher::QuadraticVertexForm_Action()
 {
     vertexForm = true;
     updating = true;
-    double const b = SliderValue(HSlider()->Value());
-    double const c = SliderValue(KSlider()->Value());
+    double const b = SliderValue(HSlider().Value());
+    double const c = SliderValue(KSlider().Value());
     double const new_h = (-b) / (2.0 * a);
     double const new_k = c - ((b * b) / (4.0 * a));
-    MoveSliderTo(*HSlider(), (100.0 * new_h) / 5.0);
-    MoveSliderTo(*KSlider(), (100.0 * new_k) / 5.0);
+    MoveSliderTo(HSlider(), (100.0 * new_h) / 5.0);
+    MoveSliderTo(KSlider(), (100.0 * new_k) / 5.0);
     updating = false;
     UpdateGraph();
     return true;
@@ -183,8 +183,8 @@ bool Arcsketcher::QuadraticVertexForm_Action()
 
 void Arcsketcher::UpdateGraph()
 {
-    a = SliderValue(ASlider()->Value());
-    AValue()->SetText(ParameterText("a", a));
+    a = SliderValue(ASlider().Value());
+    AValue().SetText(ParameterText("a", a));
 
     std::string equation;
     // Without a leading coefficient the polynomial form has no vertex to draw
@@ -193,23 +193,23 @@ void Arcsketcher::UpdateGraph()
     double b = 0.0;
     double c = 0.0;
     if (vertexForm) {
-        h = SliderValue(HSlider()->Value());
-        HValue()->SetText(ParameterText("h", h));
-        k = SliderValue(KSlider()->Value());
-        KValue()->SetText(ParameterText("k", k));
+        h = SliderValue(HSlider().Value());
+        HValue().SetText(ParameterText("h", h));
+        k = SliderValue(KSlider().Value());
+        KValue().SetText(ParameterText("k", k));
         equation = VertexFormEquation(a, h, k);
     } else {
-        b = SliderValue(HSlider()->Value());
-        HValue()->SetText(ParameterText("b", b));
-        c = SliderValue(KSlider()->Value());
-        KValue()->SetText(ParameterText("c", c));
+        b = SliderValue(HSlider().Value());
+        HValue().SetText(ParameterText("b", b));
+        c = SliderValue(KSlider().Value());
+        KValue().SetText(ParameterText("c", c));
         equation = PolynomialFormEquation(a, b, c);
         auto const vertex = PolynomialVertex(a, b, c);
         h = vertex.h;
         k = vertex.k;
         without_vertex = a == 0.0;
     }
-    Formula()->SetText(std::move(equation));
+    Formula().SetText(std::move(equation));
 
     if (without_vertex)
         DrawGraphView(*this, [b, c](double x) { return LineValue(b, c, x); });

@@ -39,14 +39,14 @@ public:
     void CreateControls() override;
     virtual void CreateControls0();
 
-    std::shared_ptr<Canvas> Graph() const { return Find<Canvas>("Graph"); }
-    std::shared_ptr<Label> Formula() const { return Find<Label>("Formula"); }
-    std::shared_ptr<Slider> KSlider() const { return Find<Slider>("KSlider"); }
-    std::shared_ptr<Slider> HSlider() const { return Find<Slider>("HSlider"); }
-    std::shared_ptr<Slider> ASlider() const { return Find<Slider>("ASlider"); }
-    std::shared_ptr<Label> AValue() const { return Find<Label>("AValue"); }
-    std::shared_ptr<Label> HValue() const { return Find<Label>("HValue"); }
-    std::shared_ptr<Label> KValue() const { return Find<Label>("KValue"); }
+    Canvas& Graph() const { return Find<Canvas>("Graph"); }
+    Label& Formula() const { return Find<Label>("Formula"); }
+    Slider& KSlider() const { return Find<Slider>("KSlider"); }
+    Slider& HSlider() const { return Find<Slider>("HSlider"); }
+    Slider& ASlider() const { return Find<Slider>("ASlider"); }
+    Label& AValue() const { return Find<Label>("AValue"); }
+    Label& HValue() const { return Find<Label>("HValue"); }
+    Label& KValue() const { return Find<Label>("KValue"); }
 
     void Graph_Paint(Canvas& canvas, Graphics& g);
     void KSlider_ValueChanged(Slider& slider);

@@ -10,7 +10,7 @@
 
 // The graph view shows the square -5 <= x <= 5, -5 <= y <= 5 of the plane stretched
 // to a window's canvas. Both graph windows draw with it. A window type fits when it
-// has `Graph()`, returning its canvas as std::shared_ptr<Canvas>, and
+// has `Graph()`, returning its canvas as Canvas&, and
 // `XYtoCoordinates(double x, double y, std::int32_t& px, std::int32_t& py)`, which is
 // nothing but a call of GraphViewMapping.
 
@@ -65,13 +65,13 @@ inline bool GraphViewHasPixel(std::int32_t width, std::int32_t height, double x,
 template<class GraphWindow>
 void GraphViewMapping(GraphWindow& window, double x, double y, std::int32_t& px, std::int32_t& py)
 {
-    double const width = RuntimeCvtSInt32ToReal64(window.Graph()->Width());
+    double const width = RuntimeCvtSInt32ToReal64(window.Graph().Width());
     double const column = GraphViewAxisOffset(width, x);
     if (!GraphViewFitsInt32(column))
         return;
     px = RuntimeCvtReal64ToSInt32(column);
 
-    std::int32_t const height = window.Graph()->Height();
+    std::int32_t const height = window.Graph().Height();
     double const offset = GraphViewAxisOffset(RuntimeCvtSInt32ToReal64(height), y);
     if (!GraphViewRowFits(height, offset))
         return;
@@ -90,8 +90,8 @@ void GraphViewMapping(GraphWindow& window, double x, double y, std::int32_t& px,
 template<class GraphWindow, class Function>
 void DrawGraphView(GraphWindow& window, Function&& f)
 {
-    auto const canvas = window.Graph();
-    auto const surface = NilCheck(canvas, "the graph canvas").Graphics();
+    auto& canvas = window.Graph();
+    auto const surface = canvas.Graphics();
     Graphics& g = NilCheck(surface, "the graph canvas's surface");
 
     g.SetForeColor(GraphViewColor::Background);
@@ -117,7 +117,7 @@ void DrawGraphView(GraphWindow& window, Function&& f)
     bool first_sample = true;
     for (double x = -5.0; !(x > 5.0); x += 0.01) {
         double const y = f(x);
-        if (!GraphViewHasPixel(canvas->Width(), canvas->Height(), x, y)) {
+        if (!GraphViewHasPixel(canvas.Width(), canvas.Height(), x, y)) {
             first_sample = true;
             continue;
         }

@@ -25,9 +25,9 @@ namespace {
 template<class FindLabel>
 void SetUpLabel(FindLabel find, PropertyStream const& table)
 {
-    find()->SetTextSize(14.0f);
-    find()->SetTextUnit(0);
-    SetProperties(*find(), table);
+    find().SetTextSize(14.0f);
+    find().SetTextUnit(0);
+    SetProperties(find(), table);
 }
 
 }
@@ -72,8 +72,8 @@ void Curvesketcher::CreateGraph()
     auto canvas = New<Canvas>();
     canvas->Constructor();
     AddControl("Graph", canvas);
-    SetProperties(*Graph(), GraphCanvasStream());
-    RuntimeAddEventHandler(*Graph(), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Curvesketcher::Graph_Paint));
+    SetProperties(Graph(), GraphCanvasStream());
+    RuntimeAddEventHandler(Graph(), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Curvesketcher::Graph_Paint));
 }
 
 void Curvesketcher::CreateFormula()
@@ -81,7 +81,7 @@ void Curvesketcher::CreateFormula()
     auto label = New<Label>();
     label->Constructor();
     AddControl("Formula", label);
-    SetUpLabel([this] { return Formula(); }, FormulaTable());
+    SetUpLabel([this]() -> Label& { return Formula(); }, FormulaTable());
 }
 
 void Curvesketcher::CreateValueSlider(std::int32_t index)
@@ -89,8 +89,8 @@ void Curvesketcher::CreateValueSlider(std::int32_t index)
     auto slider = New<::Curvesketcher::ValueSlider>();
     slider->Constructor(index);
     AddControl("ValueSlider", slider);
-    SetProperties(*ValueSlider(index), ValueSliderTable(index));
-    RuntimeAddEventHandler(*ValueSlider(index), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, &Curvesketcher::ValueSlider_ValueChanged));
+    SetProperties(ValueSlider(index), ValueSliderTable(index));
+    RuntimeAddEventHandler(ValueSlider(index), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, &Curvesketcher::ValueSlider_ValueChanged));
 }
 
 void Curvesketcher::CreateValueDisplay(std::int32_t index)
@@ -98,7 +98,7 @@ void Curvesketcher::CreateValueDisplay(std::int32_t index)
     auto label = New<::Curvesketcher::ValueDisplay>();
     label->Constructor(index);
     AddControl("ValueDisplay", label);
-    SetUpLabel([this, index] { return ValueDisplay(index); }, ValueDisplayTable(index));
+    SetUpLabel([this, index]() -> Label& { return ValueDisplay(index); }, ValueDisplayTable(index));
 }
 
 void Curvesketcher::CreatePopupMenu(std::string_view name, PropertyStream const& table, void (Curvesketcher::*change)(PopupMenu&))
@@ -106,37 +106,37 @@ void Curvesketcher::CreatePopupMenu(std::string_view name, PropertyStream const&
     auto menu = New<PopupMenu>();
     menu->Constructor();
     AddControl(name, menu);
-    Find<PopupMenu>(name)->SetTextUnit(0);
-    SetProperties(*Find<PopupMenu>(name), table);
-    RuntimeAddEventHandler(*Find<PopupMenu>(name), PopupMenu::ChangeEvent, RuntimeCreateDelegate(*this, change));
+    Find<PopupMenu>(name).SetTextUnit(0);
+    SetProperties(Find<PopupMenu>(name), table);
+    RuntimeAddEventHandler(Find<PopupMenu>(name), PopupMenu::ChangeEvent, RuntimeCreateDelegate(*this, change));
 }
 
-std::shared_ptr<Canvas> Curvesketcher::Graph() const
+Canvas& Curvesketcher::Graph() const
 {
     return Find<Canvas>("Graph");
 }
 
-std::shared_ptr<Label> Curvesketcher::Formula() const
+Label& Curvesketcher::Formula() const
 {
     return Find<Label>("Formula");
 }
 
-std::shared_ptr<Slider> Curvesketcher::ValueSlider(std::int32_t index) const
+Slider& Curvesketcher::ValueSlider(std::int32_t index) const
 {
     return Find<Slider>("ValueSlider", index);
 }
 
-std::shared_ptr<Label> Curvesketcher::ValueDisplay(std::int32_t index) const
+Label& Curvesketcher::ValueDisplay(std::int32_t index) const
 {
     return Find<Label>("ValueDisplay", index);
 }
 
-std::shared_ptr<PopupMenu> Curvesketcher::OrderMenu() const
+PopupMenu& Curvesketcher::OrderMenu() const
 {
     return Find<PopupMenu>("OrderMenu");
 }
 
-std::shared_ptr<PopupMenu> Curvesketcher::ModeMenu() const
+PopupMenu& Curvesketcher::ModeMenu() const
 {
     return Find<PopupMenu>("ModeMenu");
 }
@@ -166,32 +166,32 @@ void Curvesketcher::UpdateGraph()
     // The six values are read once and serve all three stages, hidden members too.
     PolynomialValues values {};
     for (std::int32_t i = 0; i < MemberCount; ++i)
-        values[static_cast<std::size_t>(i)] = SliderValue(ValueSlider(i)->Value());
+        values[static_cast<std::size_t>(i)] = SliderValue(ValueSlider(i).Value());
 
     // Visibility and value labels. The order is read afresh before every visibility
     // write; the mode once for the stage.
-    std::int32_t const mode = ModeMenu()->ListIndex();
+    std::int32_t const mode = ModeMenu().ListIndex();
     for (std::int32_t i = 0; i < MemberCount; ++i) {
-        ValueSlider(i)->SetVisible(MemberShown(i, OrderMenu()->ListIndex(), mode));
-        ValueDisplay(i)->SetVisible(MemberShown(i, OrderMenu()->ListIndex(), mode));
+        ValueSlider(i).SetVisible(MemberShown(i, OrderMenu().ListIndex(), mode));
+        ValueDisplay(i).SetVisible(MemberShown(i, OrderMenu().ListIndex(), mode));
     }
     for (std::int32_t i = 0; i < MemberCount; ++i) {
         if (auto const prefix = ValueLabelPrefix(i, mode))
-            ValueDisplay(i)->SetText(std::string(*prefix) + Str(values[static_cast<std::size_t>(i)]));
+            ValueDisplay(i).SetText(std::string(*prefix) + Str(values[static_cast<std::size_t>(i)]));
     }
 
     // The equation, with the menus read again rather than reused; the mode only for
     // an order that has an equation.
     std::string equation;
-    std::int32_t const order = OrderMenu()->ListIndex();
+    std::int32_t const order = OrderMenu().ListIndex();
     if (IsOrderIndex(order))
-        equation = EquationText(order, ModeMenu()->ListIndex(), values);
-    Formula()->SetText(std::move(equation));
+        equation = EquationText(order, ModeMenu().ListIndex(), values);
+    Formula().SetText(std::move(equation));
 
     // The graph, with both menus read again at every sample, the mode first.
     DrawGraphView(*this, [this, &values](double x) {
-        std::int32_t const sample_mode = ModeMenu()->ListIndex();
-        std::int32_t const sample_order = OrderMenu()->ListIndex();
+        std::int32_t const sample_mode = ModeMenu().ListIndex();
+        std::int32_t const sample_order = OrderMenu().ListIndex();
         return EvaluatePolynomial(sample_order, sample_mode, values, x);
     });
 }

@@ -28,12 +28,12 @@ public:
     void CreateControls() override;
     void CreateControls0();
 
-    std::shared_ptr<Canvas> Graph() const;
-    std::shared_ptr<Label> Formula() const;
-    std::shared_ptr<Slider> ValueSlider(std::int32_t index) const;
-    std::shared_ptr<Label> ValueDisplay(std::int32_t index) const;
-    std::shared_ptr<PopupMenu> OrderMenu() const;
-    std::shared_ptr<PopupMenu> ModeMenu() const;
+    Canvas& Graph() const;
+    Label& Formula() const;
+    Slider& ValueSlider(std::int32_t index) const;
+    Label& ValueDisplay(std::int32_t index) const;
+    PopupMenu& OrderMenu() const;
+    PopupMenu& ModeMenu() const;
 
     void Graph_Paint(Canvas& canvas, Graphics& graphics);
     void ValueSlider_ValueChanged(Slider& slider);

@@ -26,7 +26,7 @@ public:
         ++paints;
         Draw(canvas, 0x0000FF);
     }
-    void S_ValueChanged(Slider& slider) { Draw(*Find<Canvas>("Graph"), slider.Value() % 2 ? 0xFF0000 : 0x00FF00); }
+    void S_ValueChanged(Slider& slider) { Draw(Find<Canvas>("Graph"), slider.Value() % 2 ? 0xFF0000 : 0x00FF00); }
 
     void Draw(Canvas& canvas, std::uint32_t color)
     {
@@ -38,7 +38,7 @@ public:
         graphics->DrawRect(0, 0, graphics->Width(), graphics->Height());
     }
 
-    Canvas& Graph() { return *Find<Canvas>("Graph"); }
+    Canvas& Graph() { return Find<Canvas>("Graph"); }
 
     int paints { 0 };
     int draws { 0 };
@@ -69,7 +69,7 @@ TEST_F(FrameworkCanvas, OneSliderStepIsOneDrawingAndReachesTheScreenWithoutPaint
     EXPECT_EQ(Testing::ShownPixel(window->Graph(), 50, 50), 0xFF0000u);
 
     // Several drawings between two frames: each is drawn, none raises Paint.
-    auto& slider = *window->Find<Slider>("S");
+    auto& slider = window->Find<Slider>("S");
     slider.SetValue(2);
     slider.SetValue(3);
     slider.SetValue(4);

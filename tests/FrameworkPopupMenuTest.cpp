@@ -17,7 +17,7 @@ public:
     }
     void OrderMenu_Change(PopupMenu& menu) { seen.push_back(menu.ListIndex()); }
 
-    PopupMenu& OrderMenu() { return *Find<PopupMenu>("OrderMenu"); }
+    PopupMenu& OrderMenu() { return Find<PopupMenu>("OrderMenu"); }
 
     std::vector<std::int32_t> seen;
 };

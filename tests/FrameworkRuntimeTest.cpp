@@ -106,7 +106,7 @@ TEST_F(FrameworkRuntime, InitialisationCallsTheStartupRoutineOnce)
 TEST_F(FrameworkRuntime, HandlersAttachOnlyToEventFifteen)
 {
     auto window = Open<FailingWindow>();
-    auto& slider = *window->Find<Slider>("S");
+    auto& slider = window->Find<Slider>("S");
     EXPECT_THROW(RuntimeAddEventHandler(slider, 16, [](Slider&) { }), RuntimeException);
     int calls = 0;
     RuntimeAddEventHandler(slider, Slider::ValueChangedEvent, [&](Slider&) { ++calls; });

@@ -35,7 +35,7 @@ public:
             throw NilObjectException("thrown by the handler");
     }
 
-    Slider& S() { return *Find<Slider>("S"); }
+    Slider& S() { return Find<Slider>("S"); }
 
     std::vector<std::int32_t> seen;
     bool throw_in_handler { false };

@@ -155,14 +155,14 @@ TEST_F(FrameworkWindow, ConstructionRunsItsHooksInOrderAndRaisesNoControlEvent)
     EXPECT_EQ(window->steps, (std::vector<std::string> { "Layout", "CreateControls", "AddMenuHandlers" }));
     EXPECT_FALSE(window->shown_during_hooks);
     EXPECT_TRUE(window->events.empty());
-    EXPECT_EQ(window->Find<Slider>("S")->Value(), 7);
-    EXPECT_EQ(window->Find<PopupMenu>("P")->ListIndex(), 1);
+    EXPECT_EQ(window->Find<Slider>("S").Value(), 7);
+    EXPECT_EQ(window->Find<PopupMenu>("P").ListIndex(), 1);
 
     // Shown at the end: the canvas's first Paint is the first event.
     EXPECT_TRUE(Testing::NativeState(*window).visible);
     Testing::ProcessEvents();
     EXPECT_EQ(window->events, std::vector<std::string>({ "Paint" }));
-    window->Find<Slider>("S")->SetValue(8);
+    window->Find<Slider>("S").SetValue(8);
     EXPECT_EQ(window->events, std::vector<std::string>({ "Paint", "ValueChanged" }));
 }
 
@@ -186,14 +186,14 @@ TEST_F(FrameworkWindow, FindsControlsByNameAndByNameAndIndex)
     auto window = Open<RegistryWindow>();
     ASSERT_EQ(window->Controls().size(), 4u);
     for (std::int32_t index : { 0, 1, 2 }) {
-        auto member = window->Find<Slider>("Member", index);
-        EXPECT_EQ(member->Index(), index);
-        EXPECT_EQ(member->Top(), 30 * index);
-        EXPECT_EQ(member->OwnerWindow(), window);
+        auto& member = window->Find<Slider>("Member", index);
+        EXPECT_EQ(member.Index(), index);
+        EXPECT_EQ(member.Top(), 30 * index);
+        EXPECT_EQ(member.OwnerWindow(), window);
     }
     // By name alone: the first registered.
     EXPECT_EQ(window->ControlByName("Member"), window->ControlByNameIndex("Member", 2));
-    EXPECT_EQ(window->Find<Label>("Caption")->Index(), Control::NoIndex);
+    EXPECT_EQ(window->Find<Label>("Caption").Index(), Control::NoIndex);
 
     EXPECT_FALSE(window->ControlByName("Missing"));
     EXPECT_FALSE(window->ControlByNameIndex("Member", 3));
@@ -206,6 +206,30 @@ TEST_F(FrameworkWindow, FindsControlsByNameAndByNameAndIndex)
     twin->SetIndex(1);
     twin->Constructor();
     EXPECT_THROW(window->AddControl("Member", twin), RuntimeException);
+}
+
+// Look-ups remember where a name was found; names that share a place in that memory,
+// and names that are not there at all, must still find exactly their own control.
+TEST_F(FrameworkWindow, RememberedLookupsStayExact)
+{
+    auto window = Open<RegistryWindow>();
+    // "Aoten" and "Caption" share a slot of the look-up memory; "Captioo" has the
+    // same length and ends but another name.
+    auto note = window->New<Label>();
+    note->Constructor();
+    window->AddControl("Aoten", note);
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(&window->Find<Label>("Caption"), window->ControlByName("Caption").get());
+        EXPECT_EQ(&window->Find<Label>("Aoten"), note.get());
+        EXPECT_THROW(window->Find<Label>("Captioo"), NilObjectException);
+        EXPECT_EQ(window->ControlByName("Member"), window->ControlByNameIndex("Member", 2));
+    }
+    std::string const built = std::string("Cap") + "tion";
+    EXPECT_EQ(&window->Find<Label>(built), window->ControlByName("Caption").get());
+
+    Testing::CloseAsUser(*window);
+    EXPECT_FALSE(window->ControlByName("Caption"));
+    EXPECT_THROW(window->Find<Label>("Aoten"), NilObjectException);
 }
 
 namespace {
@@ -264,7 +288,7 @@ TEST_F(FrameworkWindow, ClosingDestroysTheWindowWithItsControlsAndHandlers)
     auto calls = window->calls;
     // The binding outlives the window; it must not reach it.
     auto handler = RuntimeCreateDelegate(*window, &ClosingWindow::S_ValueChanged);
-    auto slider = window->Find<Slider>("S");
+    auto slider = RuntimeCheckCast<Slider>(window->ControlByName("S"));
     window.reset();
     ASSERT_FALSE(weak_window.expired()) << "the framework keeps an open window alive";
 
@@ -385,10 +409,10 @@ TEST_F(FrameworkWindow, ControlsFollowTheWindowByTheirLocksWithoutDrift)
     Testing::ResizeAsUser(*window, 64, 64);
     EXPECT_EQ(window->Width(), 64);
     EXPECT_EQ(window->Height(), 64);
-    auto graph = window->Find<Canvas>("Graph");
-    EXPECT_EQ(graph->Width(), 24);
-    EXPECT_EQ(graph->Height(), 0);
-    EXPECT_EQ(window->Find<Slider>("ValueSlider")->Width(), 0);
+    auto& graph = window->Find<Canvas>("Graph");
+    EXPECT_EQ(graph.Width(), 24);
+    EXPECT_EQ(graph.Height(), 0);
+    EXPECT_EQ(window->Find<Slider>("ValueSlider").Width(), 0);
     Testing::ResizeAsUser(*window, 651, 733);
     window->Resize(600, 720);
     Testing::ProcessEvents();
@@ -428,10 +452,10 @@ TEST_F(FrameworkWindow, KeyboardFocusFollowsTabIndexOverFocusableControls)
 {
     auto window = Open<FocusWindow>();
     Testing::Activate(*window);
-    EXPECT_FALSE(Testing::NativeState(*window->Find<Canvas>("Graph")).focusable);
-    EXPECT_FALSE(Testing::NativeState(*window->Find<Label>("Caption")).focusable);
-    EXPECT_TRUE(Testing::NativeState(*window->Find<Canvas>("Focusable")).focusable);
-    EXPECT_TRUE(Testing::NativeState(*window->Find<PopupMenu>("First")).focusable);
+    EXPECT_FALSE(Testing::NativeState(window->Find<Canvas>("Graph")).focusable);
+    EXPECT_FALSE(Testing::NativeState(window->Find<Label>("Caption")).focusable);
+    EXPECT_TRUE(Testing::NativeState(window->Find<Canvas>("Focusable")).focusable);
+    EXPECT_TRUE(Testing::NativeState(window->Find<PopupMenu>("First")).focusable);
 
     std::vector<std::string> order { FocusName(*window) };
     for (int i = 0; i < 4; ++i) {
@@ -442,7 +466,7 @@ TEST_F(FrameworkWindow, KeyboardFocusFollowsTabIndexOverFocusableControls)
     EXPECT_EQ(order, (std::vector<std::string> { "First", "Second", "Third", "Focusable", "First" }));
     Testing::PressKeys(*window, "Backtab");
     EXPECT_EQ(FocusName(*window), "Focusable");
-    EXPECT_TRUE(window->Find<Canvas>("Focusable")->HasFocus());
+    EXPECT_TRUE(window->Find<Canvas>("Focusable").HasFocus());
 }
 
 TEST_F(FrameworkWindow, FirstFocusSkipsAHiddenControl)

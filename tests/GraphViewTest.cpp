@@ -44,7 +44,7 @@ struct FakeGraphWindow {
         canvas->height = height;
         canvas->surface->Resize(width, height, 1.0);
     }
-    std::shared_ptr<FakeCanvas> Graph() const { return canvas; }
+    FakeCanvas& Graph() const { return *canvas; }
     void XYtoCoordinates(double x, double y, std::int32_t& px, std::int32_t& py)
     {
         ++mappings;

@@ -56,7 +56,7 @@ TEST_F(ParabolaFormsTest, SwitchesRewriteTheHAndKSliders)
         bool const vertex_form_after = c.command == Command::VertexForm;
         EXPECT_EQ(window->vertexForm, vertex_form_after);
         EXPECT_FALSE(window->updating);
-        EXPECT_EQ(window->HValue()->Text().substr(0, 4), vertex_form_after ? "h = " : "b = ");
+        EXPECT_EQ(window->HValue().Text().substr(0, 4), vertex_form_after ? "h = " : "b = ");
     }
 }
 
@@ -66,8 +66,8 @@ TEST_F(ParabolaFormsTest, OutOfRangePositionsKeepTheSameCurve)
     Prepare(*window, true, 20, 60, 0);
     auto const before = AllPixels(*window);
     window->QuadraticPolynomialForm_Action();
-    EXPECT_EQ(window->HValue()->Text(), "b = -6");
-    EXPECT_EQ(window->KValue()->Text(), "c = 9");
+    EXPECT_EQ(window->HValue().Text(), "b = -6");
+    EXPECT_EQ(window->KValue().Text(), "c = 9");
     EXPECT_EQ(window->h, 3.0);
     EXPECT_EQ(window->k, 0.0);
     EXPECT_TRUE(AllPixels(*window) == before) << "the curve changed";
@@ -82,13 +82,13 @@ TEST_F(ParabolaFormsTest, TheGuardStopsOnlyTheHAndKHandlers)
 {
     auto window = OpenWindow();
     window->updating = true;
-    EXPECT_EQ(Drawings(*window, [&] { window->HSlider()->SetValue(7); }), 0);
-    EXPECT_EQ(Drawings(*window, [&] { window->KSlider()->SetValue(7); }), 0);
-    EXPECT_EQ(Drawings(*window, [&] { window->ASlider()->SetValue(7); }), 1);
-    EXPECT_EQ(Drawings(*window, [&] { window->Graph()->RaisePaint(); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { window->HSlider().SetValue(7); }), 0);
+    EXPECT_EQ(Drawings(*window, [&] { window->KSlider().SetValue(7); }), 0);
+    EXPECT_EQ(Drawings(*window, [&] { window->ASlider().SetValue(7); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { window->Graph().RaisePaint(); }), 1);
     window->updating = false;
-    EXPECT_EQ(Drawings(*window, [&] { window->HSlider()->SetValue(8); }), 1);
-    EXPECT_EQ(Drawings(*window, [&] { window->KSlider()->SetValue(8); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { window->HSlider().SetValue(8); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { window->KSlider().SetValue(8); }), 1);
 }
 
 }

@@ -37,13 +37,13 @@ TEST_F(ParabolaKeyboardTest, TabReachesKThenHThenA)
 {
     auto window = OpenWindow();
     Testing::Activate(*window);
-    EXPECT_EQ(window->FocusControl(), window->KSlider());
+    EXPECT_EQ(window->FocusControl().get(), &window->KSlider());
     Testing::PressKeys(*window, "Tab");
-    EXPECT_EQ(window->FocusControl(), window->HSlider());
+    EXPECT_EQ(window->FocusControl().get(), &window->HSlider());
     Testing::PressKeys(*window, "Tab");
-    EXPECT_EQ(window->FocusControl(), window->ASlider());
+    EXPECT_EQ(window->FocusControl().get(), &window->ASlider());
     Testing::PressKeys(*window, "Backtab");
-    EXPECT_EQ(window->FocusControl(), window->HSlider());
+    EXPECT_EQ(window->FocusControl().get(), &window->HSlider());
 }
 
 // Arrows move a line step of 0.05, Page Up and Down a page step of 1.00; each step
@@ -70,12 +70,12 @@ TEST_F(ParabolaKeyboardTest, StepsRewriteTheLabelsWithOneDrawingEach)
             Testing::ProcessEvents();
         });
         EXPECT_EQ(drawings, 1);
-        EXPECT_EQ(window->KValue()->Text(), step.k_text);
+        EXPECT_EQ(window->KValue().Text(), step.k_text);
     }
-    EXPECT_EQ(window->Formula()->Text(), "y = 0 * (x  + 0) ^ 2  + 5");
+    EXPECT_EQ(window->Formula().Text(), "y = 0 * (x  + 0) ^ 2  + 5");
 
     Testing::PressKeys(*window, "Tab,Tab,Right,Right");
-    EXPECT_EQ(window->AValue()->Text(), "a = 0.1");
+    EXPECT_EQ(window->AValue().Text(), "a = 0.1");
 }
 
 TEST_F(ParabolaKeyboardTest, DraggingDrawsOncePerPosition)
@@ -83,11 +83,11 @@ TEST_F(ParabolaKeyboardTest, DraggingDrawsOncePerPosition)
     auto window = OpenWindow();
     std::vector<std::int32_t> const positions { 1, 2, 3, 10, 40 };
     int const drawings = Drawings(*window, [&] {
-        Testing::DragSlider(*window->ASlider(), positions);
+        Testing::DragSlider(window->ASlider(), positions);
         Testing::ProcessEvents();
     });
     EXPECT_EQ(drawings, static_cast<int>(positions.size()));
-    EXPECT_EQ(window->AValue()->Text(), "a = 2");
+    EXPECT_EQ(window->AValue().Text(), "a = 2");
 }
 
 TEST_F(ParabolaKeyboardTest, ShortcutsSwitchFormsWhileTheWindowIsInFront)
@@ -101,7 +101,7 @@ TEST_F(ParabolaKeyboardTest, ShortcutsSwitchFormsWhileTheWindowIsInFront)
     Testing::PressKeys(*window, "Ctrl+2");
     EXPECT_EQ(PositionsOf(*window), (Positions { 40, -80, 20 }));
     EXPECT_FALSE(window->vertexForm);
-    EXPECT_EQ(window->Formula()->Text(), "y = 2 * x^2  - 4 * x + 1");
+    EXPECT_EQ(window->Formula().Text(), "y = 2 * x^2  - 4 * x + 1");
     // Both items stay enabled in polynomial form.
     Testing::ProcessEvents();
     EXPECT_TRUE(ShownEnabled(*window, "Vertex Form"));
@@ -110,7 +110,7 @@ TEST_F(ParabolaKeyboardTest, ShortcutsSwitchFormsWhileTheWindowIsInFront)
     Testing::PressKeys(*window, "Ctrl+1");
     EXPECT_EQ(PositionsOf(*window), (Positions { 40, 20, -20 }));
     EXPECT_TRUE(window->vertexForm);
-    EXPECT_EQ(window->Formula()->Text(), "y = 2 * (x  - 1) ^ 2  - 1");
+    EXPECT_EQ(window->Formula().Text(), "y = 2 * (x  - 1) ^ 2  - 1");
 }
 
 TEST_F(ParabolaKeyboardTest, ShortcutsChangeNothingWithAPolynomialWindowInFront)
@@ -142,7 +142,7 @@ TEST_F(ParabolaKeyboardTest, VertexFormOnANewWindowChangesNothing)
     Testing::ProcessEvents();
     EXPECT_EQ(PositionsOf(*window), (Positions { 0, 0, 0 }));
     EXPECT_TRUE(window->vertexForm);
-    EXPECT_EQ(window->Formula()->Text(), "y = 0 * (x  + 0) ^ 2  + 0");
+    EXPECT_EQ(window->Formula().Text(), "y = 0 * (x  + 0) ^ 2  + 0");
 }
 
 }

@@ -39,10 +39,10 @@ TEST_F(ParabolaUpdateTest, LabelsEquationAndVertexInBothForms)
     for (auto const& c : update_cases) {
         SCOPED_TRACE(c.formula);
         Prepare(*window, c.vertex_form, c.a, c.h, c.k);
-        EXPECT_EQ(window->AValue()->Text(), c.a_text);
-        EXPECT_EQ(window->HValue()->Text(), c.h_text);
-        EXPECT_EQ(window->KValue()->Text(), c.k_text);
-        EXPECT_EQ(window->Formula()->Text(), c.formula);
+        EXPECT_EQ(window->AValue().Text(), c.a_text);
+        EXPECT_EQ(window->HValue().Text(), c.h_text);
+        EXPECT_EQ(window->KValue().Text(), c.k_text);
+        EXPECT_EQ(window->Formula().Text(), c.formula);
         EXPECT_EQ(window->a, c.a * 5 / 100.0);
         EXPECT_EQ(window->h, c.stored_h);
         EXPECT_EQ(window->k, c.stored_k);
@@ -97,8 +97,8 @@ TEST_F(ParabolaUpdateTest, PolynomialFormWithoutLeadingCoefficientDrawsTheLine)
         auto const calls = Record(*window, [&] { Prepare(*window, false, 0, c.b, c.c); });
         for (auto const& call : calls)
             lines += call.kind == GraphicsCall::Kind::DrawLine;
-        EXPECT_EQ(window->Formula()->Text(), c.formula);
-        EXPECT_EQ(window->AValue()->Text(), "a = 0");
+        EXPECT_EQ(window->Formula().Text(), c.formula);
+        EXPECT_EQ(window->AValue().Text(), "a = 0");
         EXPECT_FALSE(std::isfinite(window->h) && std::isfinite(window->k));
         EXPECT_EQ(lines % 1022, 0) << "every drawing has all its segments";
         EXPECT_EQ(PixelAt(*window, c.column, c.row), 0x000000u);

@@ -45,9 +45,9 @@ protected:
     static void Prepare(ParabolaWindow& window, bool vertex_form, std::int32_t a, std::int32_t h, std::int32_t k)
     {
         window.vertexForm = vertex_form;
-        window.ASlider()->SetValue(a);
-        window.HSlider()->SetValue(h);
-        window.KSlider()->SetValue(k);
+        window.ASlider().SetValue(a);
+        window.HSlider().SetValue(h);
+        window.KSlider().SetValue(k);
         window.UpdateGraph();
     }
 
@@ -57,13 +57,13 @@ protected:
     };
     static Positions PositionsOf(ParabolaWindow& window)
     {
-        return { window.ASlider()->Value(), window.HSlider()->Value(), window.KSlider()->Value() };
+        return { window.ASlider().Value(), window.HSlider().Value(), window.KSlider().Value() };
     }
 
     // The drawing calls that the action makes on the graph's surface.
     static std::vector<GraphicsCall> Record(ParabolaWindow& window, std::function<void()> const& action)
     {
-        auto surface = window.Graph()->Graphics();
+        auto surface = window.Graph().Graphics();
         surface->StartRecording();
         action();
         return surface->StopRecording();
@@ -80,12 +80,12 @@ protected:
 
     static std::uint32_t PixelAt(ParabolaWindow& window, std::int32_t x, std::int32_t y)
     {
-        return window.Graph()->Graphics()->Pixel(x, y);
+        return window.Graph().Graphics()->Pixel(x, y);
     }
 
     static std::vector<std::uint32_t> AllPixels(ParabolaWindow& window)
     {
-        auto surface = window.Graph()->Graphics();
+        auto surface = window.Graph().Graphics();
         std::vector<std::uint32_t> pixels;
         for (std::int32_t y = 0; y < surface->Height(); ++y)
             for (std::int32_t x = 0; x < surface->Width(); ++x)

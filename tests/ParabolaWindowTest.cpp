@@ -74,10 +74,10 @@ TEST_F(ParabolaWindowTest, EightControlsInTabOrderFromTheirTables)
             EXPECT_TRUE(slider->LiveScroll());
         }
     }
-    EXPECT_TRUE(window->Graph()->HasPaintHandler());
-    EXPECT_FALSE(window->Graph()->AcceptFocus());
-    EXPECT_EQ(window->Formula()->TextAlign(), 1);
-    EXPECT_EQ(window->AValue()->TextAlign(), 0);
+    EXPECT_TRUE(window->Graph().HasPaintHandler());
+    EXPECT_FALSE(window->Graph().AcceptFocus());
+    EXPECT_EQ(window->Formula().TextAlign(), 1);
+    EXPECT_EQ(window->AValue().TextAlign(), 0);
 }
 
 // Until the canvas is first painted the window shows its tables: creating the
@@ -90,13 +90,13 @@ TEST_F(ParabolaWindowTest, NewWindowShowsItsTablesUntilItsFirstPaint)
     EXPECT_EQ(window->k, 0.0);
     EXPECT_TRUE(window->vertexForm);
     EXPECT_FALSE(window->updating);
-    EXPECT_EQ(window->AValue()->Text(), "a = 0");
-    EXPECT_EQ(window->HValue()->Text(), "h = 0");
-    EXPECT_EQ(window->KValue()->Text(), "k = 0");
-    EXPECT_EQ(window->Formula()->Text(), "");
+    EXPECT_EQ(window->AValue().Text(), "a = 0");
+    EXPECT_EQ(window->HValue().Text(), "h = 0");
+    EXPECT_EQ(window->KValue().Text(), "k = 0");
+    EXPECT_EQ(window->Formula().Text(), "");
 
     Testing::ProcessEvents();
-    EXPECT_EQ(window->Formula()->Text(), "y = 0 * (x  + 0) ^ 2  + 0");
+    EXPECT_EQ(window->Formula().Text(), "y = 0 * (x  + 0) ^ 2  + 0");
     // The curve runs along the horizontal axis, black over its grey.
     EXPECT_EQ(PixelAt(*window, 100, 230), 0x000000u);
     EXPECT_EQ(PixelAt(*window, 100, 231), 0xFFFFFFu);
@@ -136,16 +136,16 @@ TEST_F(ParabolaWindowTest, ResizeStretchesTheGraphToTheCanvas)
     Testing::ResizeAsUser(*window, 700, 690);
     Testing::ProcessEvents();
 
-    auto graph = window->Graph();
-    EXPECT_EQ(graph->Width(), 660);
-    EXPECT_EQ(graph->Height(), 510);
-    EXPECT_EQ(window->KSlider()->Width(), 558);
-    EXPECT_EQ(window->KSlider()->Top(), 647);
-    EXPECT_EQ(window->AValue()->Width(), 90);
-    EXPECT_EQ(window->AValue()->Top(), 577);
-    EXPECT_EQ(window->Formula()->Width(), 660);
+    auto& graph = window->Graph();
+    EXPECT_EQ(graph.Width(), 660);
+    EXPECT_EQ(graph.Height(), 510);
+    EXPECT_EQ(window->KSlider().Width(), 558);
+    EXPECT_EQ(window->KSlider().Top(), 647);
+    EXPECT_EQ(window->AValue().Width(), 90);
+    EXPECT_EQ(window->AValue().Top(), 577);
+    EXPECT_EQ(window->Formula().Width(), 660);
 
-    auto surface = graph->Graphics();
+    auto surface = graph.Graphics();
     ASSERT_EQ(surface->Width(), 660);
     ASSERT_EQ(surface->Height(), 510);
     EXPECT_EQ(PixelAt(*window, 330, 100), 0xA0A0A0u);

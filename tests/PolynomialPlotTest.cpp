@@ -123,7 +123,7 @@ std::vector<std::uint32_t> Pixels(Graphics const& g)
 TEST_F(PolynomialPlotTest, NewWindowDrawsTheHorizontalAxisInBlack)
 {
     auto const window = OpenWindow();
-    auto const& g = *window->Graph()->Graphics();
+    auto const& g = *window->Graph().Graphics();
     for (std::int32_t column = 1; column < 559; ++column)
         ASSERT_EQ(g.Pixel(column, 230), Black) << column;
     EXPECT_EQ(g.Pixel(100, 229), 0xFFFFFFu);
@@ -135,8 +135,8 @@ TEST_F(PolynomialPlotTest, NewWindowDrawsTheHorizontalAxisInBlack)
 TEST_F(PolynomialPlotTest, DiagonalAndTheLineOneUnitToTheRight)
 {
     auto const window = OpenWindow();
-    window->ValueSlider(0)->SetValue(20);
-    auto const& g = *window->Graph()->Graphics();
+    window->ValueSlider(0).SetValue(20);
+    auto const& g = *window->Graph().Graphics();
     EXPECT_EQ(g.Pixel(28, 437), Black);
     EXPECT_EQ(g.Pixel(280, 230), Black);
     EXPECT_EQ(g.Pixel(420, 115), Black);
@@ -144,7 +144,7 @@ TEST_F(PolynomialPlotTest, DiagonalAndTheLineOneUnitToTheRight)
     EXPECT_TRUE(BlackNear(g, 557, 3, 1));
     ExpectCurveDrawn(g, [](double x) { return x; });
 
-    Testing::ChoosePopupRow(*window->ModeMenu(), 1);
+    Testing::ChoosePopupRow(window->ModeMenu(), 1);
     EXPECT_EQ(g.Pixel(336, 230), Black);
     EXPECT_EQ(g.Pixel(280, 276), Black);
     EXPECT_EQ(g.Pixel(280, 230), 0xA0A0A0u);
@@ -157,9 +157,9 @@ TEST_F(PolynomialPlotTest, QuadraticRootsCrossTheAxis)
 {
     auto const window = OpenWindow();
     Choose(*window, 1, 1);
-    window->ValueSlider(0)->SetValue(40);
-    window->ValueSlider(1)->SetValue(-60);
-    auto const& g = *window->Graph()->Graphics();
+    window->ValueSlider(0).SetValue(40);
+    window->ValueSlider(1).SetValue(-60);
+    auto const& g = *window->Graph().Graphics();
     EXPECT_EQ(g.Pixel(392, 230), Black);
     EXPECT_EQ(g.Pixel(112, 230), Black);
     EXPECT_EQ(g.Pixel(336, 414), Black);
@@ -174,15 +174,15 @@ TEST_F(PolynomialPlotTest, QuadraticRootsCrossTheAxis)
 TEST_F(PolynomialPlotTest, ChangingTheOrderKeepsTheCurve)
 {
     auto const window = OpenWindow();
-    Testing::ChoosePopupRow(*window->OrderMenu(), 4);
+    Testing::ChoosePopupRow(window->OrderMenu(), 4);
     SetPositions(*window, { 4, -10, -20, 30, 40, -60 });
-    auto const& g = *window->Graph()->Graphics();
+    auto const& g = *window->Graph().Graphics();
     auto const quintic = Pixels(g);
     ExpectCurveDrawn(g, [](double x) { return 0.2 * std::pow(x, 5) - 0.5 * std::pow(x, 4) - std::pow(x, 3) + 1.5 * x * x + 2 * x - 3; });
 
-    Testing::ChoosePopupRow(*window->OrderMenu(), 0);
+    Testing::ChoosePopupRow(window->OrderMenu(), 0);
     ExpectCurveDrawn(g, [](double x) { return 0.2 * x - 0.5; });
-    Testing::ChoosePopupRow(*window->OrderMenu(), 4);
+    Testing::ChoosePopupRow(window->OrderMenu(), 4);
     EXPECT_EQ(Pixels(g), quintic);
 }
 
@@ -217,13 +217,13 @@ TEST_F(PolynomialPlotTest, FarValuesDrawOnlyTheirVisibleParts)
         auto const window = OpenWindow();
         Testing::ResizeAsUser(*window, size.window_width, size.window_height);
         Testing::ProcessEvents();
-        Testing::ChoosePopupRow(*window->OrderMenu(), 4);
+        Testing::ChoosePopupRow(window->OrderMenu(), 4);
         for (auto const& c : cases) {
-            SCOPED_TRACE(std::string(c.what) + " on " + std::to_string(window->Graph()->Width()));
-            Testing::ChoosePopupRow(*window->ModeMenu(), c.mode);
+            SCOPED_TRACE(std::string(c.what) + " on " + std::to_string(window->Graph().Width()));
+            Testing::ChoosePopupRow(window->ModeMenu(), c.mode);
             SetPositions(*window, c.positions);
-            window->Graph()->RaisePaint();
-            ExpectCurveDrawn(*window->Graph()->Graphics(), c.f);
+            window->Graph().RaisePaint();
+            ExpectCurveDrawn(*window->Graph().Graphics(), c.f);
         }
     }
 }
@@ -232,11 +232,11 @@ TEST_F(PolynomialPlotTest, FarValuesDrawOnlyTheirVisibleParts)
 TEST_F(PolynomialPlotTest, FarSampleReachesTheSurfaceUnclipped)
 {
     auto const window = OpenWindow();
-    Testing::ChoosePopupRow(*window->OrderMenu(), 4);
+    Testing::ChoosePopupRow(window->OrderMenu(), 4);
     SetPositions(*window, { 100, -100, 100, -100, 100, -100 });
-    auto const surface = window->Graph()->Graphics();
+    auto const surface = window->Graph().Graphics();
     surface->StartRecording();
-    window->Graph()->RaisePaint();
+    window->Graph().RaisePaint();
     std::vector<GraphicsCall> lines;
     for (auto const& call : surface->StopRecording())
         if (call.kind == GraphicsCall::Kind::DrawLine)

@@ -29,13 +29,13 @@ protected:
     static void SetPositions(Curvesketcher::Curvesketcher& window, std::array<std::int32_t, 6> const& positions)
     {
         for (std::int32_t i = 0; i < 6; ++i)
-            window.ValueSlider(i)->SetValue(positions[static_cast<std::size_t>(i)]);
+            window.ValueSlider(i).SetValue(positions[static_cast<std::size_t>(i)]);
     }
 
     // Chooses the rows as the user does.
     static void Choose(Curvesketcher::Curvesketcher& window, std::int32_t order, std::int32_t mode)
     {
-        Testing::ChoosePopupRow(*window.OrderMenu(), order);
-        Testing::ChoosePopupRow(*window.ModeMenu(), mode);
+        Testing::ChoosePopupRow(window.OrderMenu(), order);
+        Testing::ChoosePopupRow(window.ModeMenu(), mode);
     }
 };

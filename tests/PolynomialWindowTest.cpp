@@ -92,33 +92,33 @@ TEST_F(PolynomialWindowTest, NewWindowBeforeItsFirstUpdate)
     }
 
     // Members are found by their index, whatever their order of creation.
-    EXPECT_EQ(window->ValueSlider(2)->Top(), 604);
-    EXPECT_EQ(window->ValueSlider(0)->Top(), 549);
-    EXPECT_EQ(window->ValueDisplay(5)->Top(), 687);
+    EXPECT_EQ(window->ValueSlider(2).Top(), 604);
+    EXPECT_EQ(window->ValueSlider(0).Top(), 549);
+    EXPECT_EQ(window->ValueDisplay(5).Top(), 687);
     for (std::int32_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(window->ValueSlider(i)->Index(), i);
-        EXPECT_EQ(window->ValueSlider(i)->Value(), 0);
-        EXPECT_EQ(window->ValueSlider(i)->Minimum(), -100);
-        EXPECT_EQ(window->ValueSlider(i)->Maximum(), 100);
-        EXPECT_EQ(window->ValueDisplay(i)->TextSize(), 14.0f);
-        EXPECT_EQ(window->ValueDisplay(i)->TextUnit(), 0);
+        EXPECT_EQ(window->ValueSlider(i).Index(), i);
+        EXPECT_EQ(window->ValueSlider(i).Value(), 0);
+        EXPECT_EQ(window->ValueSlider(i).Minimum(), -100);
+        EXPECT_EQ(window->ValueSlider(i).Maximum(), 100);
+        EXPECT_EQ(window->ValueDisplay(i).TextSize(), 14.0f);
+        EXPECT_EQ(window->ValueDisplay(i).TextUnit(), 0);
     }
-    EXPECT_EQ(window->Formula()->TextSize(), 14.0f);
-    EXPECT_EQ(window->Formula()->TextAlign(), 1);
-    EXPECT_EQ(window->OrderMenu()->TextUnit(), 0);
-    EXPECT_EQ(window->OrderMenu()->Rows(), (std::vector<std::string> { "Linear", "Quadratic", "Cubic", "BiQuadratic", "Quintic" }));
-    EXPECT_EQ(window->ModeMenu()->Rows(), (std::vector<std::string> { "Specify Coefficients", "Specify Roots" }));
-    EXPECT_EQ(window->OrderMenu()->ListIndex(), 0);
-    EXPECT_EQ(window->ModeMenu()->ListIndex(), 0);
+    EXPECT_EQ(window->Formula().TextSize(), 14.0f);
+    EXPECT_EQ(window->Formula().TextAlign(), 1);
+    EXPECT_EQ(window->OrderMenu().TextUnit(), 0);
+    EXPECT_EQ(window->OrderMenu().Rows(), (std::vector<std::string> { "Linear", "Quadratic", "Cubic", "BiQuadratic", "Quintic" }));
+    EXPECT_EQ(window->ModeMenu().Rows(), (std::vector<std::string> { "Specify Coefficients", "Specify Roots" }));
+    EXPECT_EQ(window->OrderMenu().ListIndex(), 0);
+    EXPECT_EQ(window->ModeMenu().ListIndex(), 0);
 
     // No handler ran while the tables were applied: the labels show their tables.
-    EXPECT_EQ(window->Formula()->Text(), "");
+    EXPECT_EQ(window->Formula().Text(), "");
     char const* const texts[] = { "a = 0", "b = 0", "c = 0", "d = 0", "e = 0", "f = 0" };
     for (std::int32_t i = 0; i < 6; ++i)
-        EXPECT_EQ(window->ValueDisplay(i)->Text(), texts[i]);
+        EXPECT_EQ(window->ValueDisplay(i).Text(), texts[i]);
 
     Testing::ProcessEvents();
-    EXPECT_EQ(window->Formula()->Text(), "y = 0 x  + 0");
+    EXPECT_EQ(window->Formula().Text(), "y = 0 x  + 0");
 }
 
 TEST_F(PolynomialWindowTest, MemberConstructorSetsTheIndex)
@@ -166,13 +166,13 @@ TEST_F(PolynomialWindowTest, VisibilityLabelsAndEquationForEveryOrderAndMode)
         auto const& texts = row.mode == 0 ? coefficient_texts : root_texts;
         for (std::int32_t i = 0; i < 6; ++i) {
             auto const member = static_cast<std::size_t>(i);
-            EXPECT_EQ(window->ValueSlider(i)->Visible(), row.shown[member]) << "slider " << i;
-            EXPECT_EQ(window->ValueDisplay(i)->Visible(), row.shown[member]) << "label " << i;
-            EXPECT_EQ(window->ValueDisplay(i)->Text(), texts[member]) << "label " << i;
+            EXPECT_EQ(window->ValueSlider(i).Visible(), row.shown[member]) << "slider " << i;
+            EXPECT_EQ(window->ValueDisplay(i).Visible(), row.shown[member]) << "label " << i;
+            EXPECT_EQ(window->ValueDisplay(i).Text(), texts[member]) << "label " << i;
             // A hidden slider keeps its position.
-            EXPECT_EQ(window->ValueSlider(i)->Value(), positions[member]) << "slider " << i;
+            EXPECT_EQ(window->ValueSlider(i).Value(), positions[member]) << "slider " << i;
         }
-        EXPECT_EQ(window->Formula()->Text(), row.equation);
+        EXPECT_EQ(window->Formula().Text(), row.equation);
     }
 }
 
@@ -180,14 +180,14 @@ TEST_F(PolynomialWindowTest, LabelFiveKeepsItsTextWhileByRoots)
 {
     auto const window = OpenWindow();
     Choose(*window, 4, 1);
-    window->ValueSlider(5)->SetValue(60);
-    EXPECT_EQ(window->ValueDisplay(5)->Text(), "f = 0");
-    EXPECT_FALSE(window->ValueDisplay(5)->Visible());
-    EXPECT_EQ(window->Formula()->Text(), "y = (x + 0) (x + 0) (x + 0) ( x + 0) (x + 0)");
+    window->ValueSlider(5).SetValue(60);
+    EXPECT_EQ(window->ValueDisplay(5).Text(), "f = 0");
+    EXPECT_FALSE(window->ValueDisplay(5).Visible());
+    EXPECT_EQ(window->Formula().Text(), "y = (x + 0) (x + 0) (x + 0) ( x + 0) (x + 0)");
 
     Choose(*window, 4, 0);
-    EXPECT_EQ(window->ValueDisplay(5)->Text(), "f = 3");
-    EXPECT_TRUE(window->ValueDisplay(5)->Visible());
+    EXPECT_EQ(window->ValueDisplay(5).Text(), "f = 3");
+    EXPECT_TRUE(window->ValueDisplay(5).Visible());
 }
 
 // Every handler starts the one whole update, whichever control raised it; a hidden
@@ -201,18 +201,18 @@ TEST_F(PolynomialWindowTest, EveryEventRunsOneWholeUpdate)
         int drawings;
     };
     Event const events[] = {
-        { "slider 0", [](auto& w) { w.ValueSlider(0)->SetValue(20); }, 1 },
-        { "hidden slider 5", [](auto& w) { w.ValueSlider(5)->SetValue(-20); }, 1 },
-        { "drag of slider 1", [](auto& w) { Testing::DragSlider(*w.ValueSlider(1), { 1, 2, 3 }); }, 3 },
-        { "order", [](auto& w) { Testing::ChoosePopupRow(*w.OrderMenu(), 2); }, 1 },
-        { "mode", [](auto& w) { Testing::ChoosePopupRow(*w.ModeMenu(), 1); }, 1 },
-        { "paint", [](auto& w) { w.Graph()->RaisePaint(); }, 1 },
+        { "slider 0", [](auto& w) { w.ValueSlider(0).SetValue(20); }, 1 },
+        { "hidden slider 5", [](auto& w) { w.ValueSlider(5).SetValue(-20); }, 1 },
+        { "drag of slider 1", [](auto& w) { Testing::DragSlider(w.ValueSlider(1), { 1, 2, 3 }); }, 3 },
+        { "order", [](auto& w) { Testing::ChoosePopupRow(w.OrderMenu(), 2); }, 1 },
+        { "mode", [](auto& w) { Testing::ChoosePopupRow(w.ModeMenu(), 1); }, 1 },
+        { "paint", [](auto& w) { w.Graph().RaisePaint(); }, 1 },
     };
     for (auto const& event : events) {
         SCOPED_TRACE(event.what);
         // What the update writes is spoilt first, so that only an update restores it.
-        window->Formula()->SetText("stale");
-        auto const surface = window->Graph()->Graphics();
+        window->Formula().SetText("stale");
+        auto const surface = window->Graph().Graphics();
         surface->StartRecording();
         event.raise(*window);
         auto const calls = surface->StopRecording();
@@ -220,9 +220,9 @@ TEST_F(PolynomialWindowTest, EveryEventRunsOneWholeUpdate)
         for (auto const& call : calls)
             fills += call.kind == GraphicsCall::Kind::FillRect;
         EXPECT_EQ(fills, event.drawings);
-        EXPECT_NE(window->Formula()->Text(), "stale");
+        EXPECT_NE(window->Formula().Text(), "stale");
     }
-    EXPECT_EQ(window->Formula()->Text(), "y = (x - 1) (x - 0.15) (x + 0)");
+    EXPECT_EQ(window->Formula().Text(), "y = (x - 1) (x - 0.15) (x + 0)");
 }
 
 // The order menu and then the mode menu are reached with Tab and set with keys; only
@@ -231,20 +231,20 @@ TEST_F(PolynomialWindowTest, KeyboardChoosesOrderAndMode)
 {
     auto const window = OpenWindow();
     Testing::Activate(*window);
-    EXPECT_EQ(window->FocusControl(), window->ValueSlider(1));
+    EXPECT_EQ(window->FocusControl().get(), &window->ValueSlider(1));
     Testing::PressKeys(*window, "Tab,Tab");
-    EXPECT_EQ(window->FocusControl(), window->OrderMenu());
+    EXPECT_EQ(window->FocusControl().get(), &window->OrderMenu());
     Testing::PressKeys(*window, "End");
-    EXPECT_EQ(window->OrderMenu()->ListIndex(), 4);
+    EXPECT_EQ(window->OrderMenu().ListIndex(), 4);
     Testing::PressKeys(*window, "Tab");
-    EXPECT_EQ(window->FocusControl(), window->ValueSlider(3));
+    EXPECT_EQ(window->FocusControl().get(), &window->ValueSlider(3));
     Testing::PressKeys(*window, "Tab");
-    EXPECT_EQ(window->FocusControl(), window->ModeMenu());
+    EXPECT_EQ(window->FocusControl().get(), &window->ModeMenu());
     Testing::PressKeys(*window, "Down");
-    EXPECT_EQ(window->ModeMenu()->ListIndex(), 1);
-    EXPECT_EQ(window->Formula()->Text(), "y = (x + 0) (x + 0) (x + 0) ( x + 0) (x + 0)");
-    EXPECT_TRUE(window->ValueSlider(4)->Visible());
-    EXPECT_FALSE(window->ValueSlider(5)->Visible());
+    EXPECT_EQ(window->ModeMenu().ListIndex(), 1);
+    EXPECT_EQ(window->Formula().Text(), "y = (x + 0) (x + 0) (x + 0) ( x + 0) (x + 0)");
+    EXPECT_TRUE(window->ValueSlider(4).Visible());
+    EXPECT_FALSE(window->ValueSlider(5).Visible());
 }
 
 TEST_F(PolynomialWindowTest, TwoWindowsAreIndependent)
@@ -252,18 +252,18 @@ TEST_F(PolynomialWindowTest, TwoWindowsAreIndependent)
     auto first = OpenWindow();
     auto const second = OpenWindow();
 
-    first->ValueSlider(0)->SetValue(20);
-    Testing::DragSlider(*second->ValueSlider(1), { 10, 20 });
+    first->ValueSlider(0).SetValue(20);
+    Testing::DragSlider(second->ValueSlider(1), { 10, 20 });
     Choose(*second, 4, 1);
-    EXPECT_EQ(first->Formula()->Text(), "y = 1 x  + 0");
-    EXPECT_EQ(first->ValueDisplay(1)->Text(), "b = 0");
-    EXPECT_FALSE(first->ValueSlider(4)->Visible());
-    EXPECT_EQ(second->Formula()->Text(), "y = (x + 0) (x - 1) (x + 0) ( x + 0) (x + 0)");
-    EXPECT_EQ(second->ValueDisplay(0)->Text(), "x1 = 0");
+    EXPECT_EQ(first->Formula().Text(), "y = 1 x  + 0");
+    EXPECT_EQ(first->ValueDisplay(1).Text(), "b = 0");
+    EXPECT_FALSE(first->ValueSlider(4).Visible());
+    EXPECT_EQ(second->Formula().Text(), "y = (x + 0) (x - 1) (x + 0) ( x + 0) (x + 0)");
+    EXPECT_EQ(second->ValueDisplay(0).Text(), "x1 = 0");
 
     // y = x in the first window passes through (420, 115); the second's curve does not.
-    EXPECT_EQ(first->Graph()->Graphics()->Pixel(420, 115), 0x000000u);
-    EXPECT_NE(second->Graph()->Graphics()->Pixel(420, 115), 0x000000u);
+    EXPECT_EQ(first->Graph().Graphics()->Pixel(420, 115), 0x000000u);
+    EXPECT_NE(second->Graph().Graphics()->Pixel(420, 115), 0x000000u);
 
     // Closing one window destroys it; the other goes on working.
     std::weak_ptr<Curvesketcher::Curvesketcher> const closed = first;
@@ -271,8 +271,8 @@ TEST_F(PolynomialWindowTest, TwoWindowsAreIndependent)
     first.reset();
     Testing::ProcessEvents();
     EXPECT_TRUE(closed.expired());
-    second->ValueSlider(0)->SetValue(-40);
-    EXPECT_EQ(second->Formula()->Text(), "y = (x + 2) (x - 1) (x + 0) ( x + 0) (x + 0)");
+    second->ValueSlider(0).SetValue(-40);
+    EXPECT_EQ(second->Formula().Text(), "y = (x + 2) (x - 1) (x + 0) ( x + 0) (x + 0)");
 }
 
 TEST_F(PolynomialWindowTest, ResizeFollowsTheLocks)
@@ -287,19 +287,19 @@ TEST_F(PolynomialWindowTest, ResizeFollowsTheLocks)
         EXPECT_EQ(control.Width(), width) << control.Name() << " " << control.Index();
         EXPECT_EQ(control.Height(), height) << control.Name() << " " << control.Index();
     };
-    expect_place(*window->Graph(), 20, 14, 660, 510);
-    expect_place(*window->Formula(), 20, 535, 660, 22);
-    expect_place(*window->OrderMenu(), 20, 567, 301, 20);
-    expect_place(*window->ModeMenu(), 343, 567, 337, 20);
+    expect_place(window->Graph(), 20, 14, 660, 510);
+    expect_place(window->Formula(), 20, 535, 660, 22);
+    expect_place(window->OrderMenu(), 20, 567, 301, 20);
+    expect_place(window->ModeMenu(), 343, 567, 337, 20);
     std::int32_t const tops[] = { 549, 576, 604, 631, 659, 687 };
     for (std::int32_t i = 0; i < 6; ++i) {
-        expect_place(*window->ValueSlider(i), 122, tops[i] + 50, 558, 23);
-        expect_place(*window->ValueDisplay(i), 20, tops[i] + 50, 90, 20);
+        expect_place(window->ValueSlider(i), 122, tops[i] + 50, 558, 23);
+        expect_place(window->ValueDisplay(i), 20, tops[i] + 50, 90, 20);
     }
 
     // The next drawing stretches the square to the new canvas: the origin is at
     // (330, 255), with the curve y = 0 over the horizontal axis.
-    auto const surface = window->Graph()->Graphics();
+    auto const surface = window->Graph().Graphics();
     EXPECT_EQ(surface->Width(), 660);
     EXPECT_EQ(surface->Height(), 510);
     EXPECT_EQ(surface->Pixel(100, 255), 0x000000u);

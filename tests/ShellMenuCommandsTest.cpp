@@ -167,11 +167,11 @@ TEST_F(ShellMenuCommands, ClosedParabolaWindowStaysClosedWhilePolynomialWindowsW
     EXPECT_FALSE(ChooseMenuItem("QuadraticPolynomialForm"));
 
     // The window still answers its own controls.
-    auto order = first->OrderMenu();
-    auto const equation = first->Formula()->Text();
-    Testing::ChoosePopupRow(*order, (order->ListIndex() + 1) % 5);
+    auto& order = first->OrderMenu();
+    auto const equation = first->Formula().Text();
+    Testing::ChoosePopupRow(order, (order.ListIndex() + 1) % 5);
     Testing::ProcessEvents();
-    EXPECT_NE(first->Formula()->Text(), equation);
+    EXPECT_NE(first->Formula().Text(), equation);
 
     Testing::PressKeys(*first, "Ctrl+3");
     Testing::ProcessEvents();
