@@ -1,7 +1,5 @@
 #include "framework/Application.h"
 
-#include <string>
-
 #include "framework/Trace.h"
 
 Application::Application() = default;
@@ -16,6 +14,6 @@ void Application::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 
 void Application::AddMenuHandler(std::string_view name, MenuHandler handler)
 {
-    Trace(std::string("Application.AddMenuHandler ") + std::string(name));
+    Trace("Application.AddMenuHandler", name);
     m_handlers.Add(name, std::move(handler));
 }

@@ -45,14 +45,24 @@ protected:
         if (!canvas)
             return;
         auto graphics = canvas->Graphics();
-        if (graphics->DevicePixelRatio() != devicePixelRatioF()) {
-            graphics->Resize(canvas->Width(), canvas->Height(), devicePixelRatioF());
-            m_needs_paint = true;
-        }
-        if (m_needs_paint) {
-            m_needs_paint = false;
+        double const ratio = devicePixelRatioF();
+        auto const moved_screens = [&] { return graphics->DevicePixelRatio() != ::Graphics::SurfaceRatio(ratio); };
+        if (m_needs_paint || moved_screens()) {
             m_painting = true;
-            Framework::RunAtBoundary([canvas] { canvas->RaisePaint(); });
+            // The new surface is made inside the boundary too: one too large to
+            // allocate fails there, never in the toolkit's dispatch.
+            Framework::RunAtBoundary([&] {
+                if (moved_screens()) {
+                    // On a screen of another density the surface is made anew, and
+                    // its content is lost.
+                    graphics->Resize(canvas->Width(), canvas->Height(), ratio);
+                    m_needs_paint = true;
+                }
+                if (m_needs_paint) {
+                    m_needs_paint = false;
+                    canvas->RaisePaint();
+                }
+            });
             m_painting = false;
         }
         if (graphics->DeviceWidth() <= 0 || graphics->DeviceHeight() <= 0)

@@ -28,6 +28,9 @@ public:
 
     // The owning window; nil once it has closed.
     std::shared_ptr<::Window> OwnerWindow() const;
+    // Whether the control was made in a window that has closed since: such a control
+    // raises no event.
+    bool WindowClosed() const { return m_adopted && !OwnerWindow(); }
 
     void SetProperty(std::string_view name, PropertyValue const& value) override;
 
@@ -36,4 +39,5 @@ private:
     std::string m_name;
     std::int32_t m_index { NoIndex };
     std::weak_ptr<::Window> m_window;
+    bool m_adopted { false };
 };

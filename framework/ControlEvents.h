@@ -6,19 +6,21 @@
 #include "framework/FrameworkState.h"
 #include "framework/Window.h"
 
-// Raises a control's own event with its handler: nothing without a handler or while
-// the control's window is constructed. The handler may close the window, which drops
-// the control; the control lives until the handler returns.
+// Raises a control's own event with its handler: nothing without a handler, while
+// the control's window is constructed, or once that window has closed. The handler
+// may close the window or attach another handler in its own place; the control, its
+// window and the handler's closure all live until the handler returns.
 template<class C, class Handler, class... Args>
 void RaiseControlEvent(C& control, Handler const& handler, Args&... args)
 {
     if (!handler)
         return;
     auto window = control.OwnerWindow();
-    if (window && window->IsConstructing())
+    if (window ? window->IsConstructing() : control.WindowClosed())
         return;
     auto keep = control.shared_from_this();
-    handler(control, args...);
+    Handler const running = handler;
+    running(control, args...);
 }
 
 // A toolkit callback for what the user does to a control: it runs through the

@@ -209,10 +209,7 @@ std::vector<GraphicsCall> Graphics::StopRecording()
 
 void Graphics::Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio)
 {
-    // Below 1 a logical pixel would have no device pixel of its own; such screens are
-    // served at logical resolution.
-    if (!std::isfinite(device_pixel_ratio) || device_pixel_ratio < 1.0)
-        device_pixel_ratio = 1.0;
+    device_pixel_ratio = SurfaceRatio(device_pixel_ratio);
     width = std::max(width, 0);
     height = std::max(height, 0);
 
@@ -232,6 +229,13 @@ void Graphics::Resize(std::int32_t width, std::int32_t height, double device_pix
     m_column_starts = std::move(column_starts);
     m_row_starts = std::move(row_starts);
     m_pixels = std::move(pixels);
+}
+
+double Graphics::SurfaceRatio(double device_pixel_ratio)
+{
+    // Below 1 a logical pixel would have no device pixel of its own; such screens are
+    // served at logical resolution.
+    return std::isfinite(device_pixel_ratio) && device_pixel_ratio >= 1.0 ? device_pixel_ratio : 1.0;
 }
 
 void Graphics::SetChangeListener(std::function<void()> listener)

@@ -50,6 +50,9 @@ public:
     // Framework side: the canvas that owns the surface gives it its size (its
     // content is then lost and cleared to white) and learns of every change.
     void Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio);
+    // The ratio that a surface made for a screen of that device pixel ratio keeps its
+    // pixels at (DevicePixelRatio after Resize).
+    static double SurfaceRatio(double device_pixel_ratio);
     double DevicePixelRatio() const { return m_device_pixel_ratio; }
     std::int32_t DeviceWidth() const { return m_device_width; }
     std::int32_t DeviceHeight() const { return m_device_height; }

@@ -35,10 +35,8 @@ protected:
         case QEvent::WindowActivate:
             Framework::RunAtBoundary([window = m_window] {
                 auto open = window.lock();
-                if (!open || !open->IsOpen())
-                    return;
-                Framework::MoveToFront(*open);
-                UpdateMenuItems();
+                if (open && open->IsOpen())
+                    Framework::BringToFront(*open);
             });
             break;
         case QEvent::WindowDeactivate:
@@ -105,11 +103,11 @@ int BoundedSize(std::int32_t size)
 }
 
 NativeWindow::NativeWindow(Window& window)
+    : m_window(std::static_pointer_cast<Window>(window.shared_from_this()))
 {
-    auto weak = std::static_pointer_cast<Window>(window.shared_from_this());
-    auto* main = new FrameWindow(weak);
+    auto* main = new FrameWindow(m_window);
     m_main = main;
-    auto* content = new ContentWidget(weak);
+    auto* content = new ContentWidget(m_window);
     content->setFocusPolicy(Qt::NoFocus);
     main->setCentralWidget(content);
     m_content = content;
@@ -146,7 +144,16 @@ void NativeWindow::AddMenuEntries(QWidget& menu, MenuItem const& parent)
         QAction* action = nullptr;
         if (!item->Children().empty()) {
             auto* submenu = new QMenu(text, &menu);
-            QObject::connect(submenu, &QMenu::aboutToShow, submenu, [] { Framework::RunAtBoundary([] { UpdateMenuItems(); }); });
+            // A menu opens in the window the user works in, whatever the order that the
+            // framework last learnt: that window is the front one for its items.
+            QObject::connect(submenu, &QMenu::aboutToShow, submenu, [window = m_window] {
+                Framework::RunAtBoundary([&window] {
+                    if (auto open = window.lock(); open && open->IsOpen())
+                        Framework::BringToFront(*open);
+                    else
+                        UpdateMenuItems();
+                });
+            });
             AddMenuEntries(*submenu, *item);
             action = submenu->menuAction();
         } else {
@@ -155,8 +162,14 @@ void NativeWindow::AddMenuEntries(QWidget& menu, MenuItem const& parent)
                 action->setSeparator(true);
             } else {
                 action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
-                QObject::connect(action, &QAction::triggered, action, [name = item->Name()] {
-                    Framework::RunAtBoundary([&name] { ChooseMenuItem(name); });
+                // Clicked or by its shortcut, the item was chosen in this window: its
+                // handlers are asked first (ChooseMenuItem brings the menus up to date).
+                QObject::connect(action, &QAction::triggered, action, [window = m_window, name = item->Name()] {
+                    Framework::RunAtBoundary([&window, &name] {
+                        if (auto open = window.lock(); open && open->IsOpen())
+                            Framework::MoveToFront(*open);
+                        ChooseMenuItem(name);
+                    });
                 });
             }
         }
@@ -193,8 +206,8 @@ int NativeWindow::MenuBarHeight(int content_width) const
     int height = bar->heightForWidth(std::max(content_width, bar->minimumWidth()));
     if (height < 0)
         height = bar->sizeHint().height();
-    int const minimum = bar->minimumHeight() > 0 ? bar->minimumHeight() : bar->minimumSizeHint().height();
-    return std::clamp(height, std::max(0, minimum), bar->maximumHeight());
+    int const minimum = std::max(0, bar->minimumHeight() > 0 ? bar->minimumHeight() : bar->minimumSizeHint().height());
+    return std::clamp(height, minimum, std::max(minimum, bar->maximumHeight()));
 }
 
 void NativeWindow::SetContentSize(int width, int height)

@@ -48,6 +48,8 @@ private:
     };
     void AddMenuEntries(QWidget& menu, MenuItem const& parent);
 
+    // Held weakly: the window owns this, and its menu actions may outlive it.
+    std::weak_ptr<Window> m_window;
     QPointer<QMainWindow> m_main;
     QPointer<QWidget> m_content;
     std::vector<MenuAction> m_menu_actions;

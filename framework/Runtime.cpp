@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <typeinfo>
+#if __has_include(<cxxabi.h>)
+#    include <cxxabi.h>
+#endif
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,18 +29,50 @@ State& GetState()
 void RunAtBoundary(std::function<void()> const& code)
 {
     auto& state = GetState();
+    // Once an exception has escaped, the loop is on its way out: events still queued
+    // run no more handler code, and the first exception stays the one reported.
+    if (state.escaped)
+        return;
     std::exception_ptr escaped;
+    ++state.boundary_depth;
     try {
         escaped = state.exception_helper ? state.exception_helper(code) : CallFunctionWithExceptionHandling(code);
     } catch (...) {
         // A helper that lets an exception through must not let it reach Qt either.
         escaped = std::current_exception();
     }
-    if (!escaped)
-        return;
-    state.escaped = escaped;
-    if (state.loop_depth > 0)
-        QCoreApplication::exit(1);
+    --state.boundary_depth;
+    if (escaped && !state.escaped) {
+        state.escaped = escaped;
+        if (state.loop_depth > 0)
+            QCoreApplication::exit(1);
+    }
+    // Back in the event loop, nothing runs any more in a window closed meanwhile. Code
+    // outside the loop (start-up, a test) may still hold what it looked up, even
+    // while the toolkit sends it events: the releases then wait for the loop.
+    if (state.boundary_depth == 0 && state.loop_depth > 0)
+        ReleaseClosedControls();
+}
+
+void ReleaseLater(std::vector<std::shared_ptr<Control>> controls)
+{
+    auto& closed = GetState().closed_controls;
+    for (auto& control : controls)
+        closed.push_back(std::move(control));
+}
+
+void ReleaseClosedControls()
+{
+    // Taken off the list before any of them goes, so that nothing their destruction
+    // does can meet a list half cleared.
+    auto released = std::exchange(GetState().closed_controls, {});
+    released.clear();
+}
+
+void BringToFront(Window const& window)
+{
+    MoveToFront(window);
+    UpdateMenuItems();
 }
 
 void AddOpenWindow(std::shared_ptr<Window> window, bool in_front)
@@ -71,6 +109,7 @@ void CloseAllWindows()
         window->Close();
     state.windows.clear();
     state.finalizing = was_finalizing;
+    ReleaseClosedControls();
     DeleteDeferredWidgets();
 }
 
@@ -116,6 +155,7 @@ int RuntimeExit()
         state.application.reset();
         state.escaped = nullptr;
         state.quit_requested = false;
+        Framework::ReleaseClosedControls();
         Framework::DeleteDeferredWidgets();
         delete state.native_application;
         state.native_application = nullptr;
@@ -173,6 +213,23 @@ std::exception_ptr CallFunctionWithExceptionHandling(std::function<void()> const
     return nullptr;
 }
 
+namespace {
+
+// The name of an exception's own class as the source spells it, e.g.
+// "std::bad_alloc", where the compiler can tell it.
+std::string ExceptionTypeName(std::type_info const& type)
+{
+#if __has_include(<cxxabi.h>)
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> const name(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    if (status == 0 && name)
+        return name.get();
+#endif
+    return type.name();
+}
+
+}
+
 void UnhandledException(std::exception_ptr exception)
 {
     Trace("UnhandledException");
@@ -184,7 +241,7 @@ void UnhandledException(std::exception_ptr exception)
     } catch (RuntimeException const& error) {
         line += std::string(error.TypeName()) + ": " + error.what();
     } catch (std::exception const& error) {
-        line += std::string("std::exception: ") + error.what();
+        line += ExceptionTypeName(typeid(error)) + ": " + error.what();
     } catch (...) {
         line += "exception of unknown type";
     }
@@ -334,4 +391,14 @@ void FrameworkFinalize()
     state.application.reset();
     state.escaped = nullptr;
     state.quit_requested = false;
+}
+
+void RuntimeInitExternalClasses()
+{
+    Trace("RuntimeInitExternalClasses");
+}
+
+void InitPluginEntrypoints()
+{
+    Trace("InitPluginEntrypoints");
 }

@@ -59,3 +59,11 @@ bool ChooseMenuItem(std::string_view name);
 // Module finalisation of the framework: closes every window, then releases the
 // window lists and the application object.
 void FrameworkFinalize();
+
+// The framework's own start-up steps, which a start-up routine runs before its own.
+// The framework's classes need no registration (their type information is the
+// compiler's), so this only marks the step.
+void RuntimeInitExternalClasses();
+// Sets up the table of plug-in entry points; the table is empty, since nothing loads
+// plug-ins, so this only marks the step.
+void InitPluginEntrypoints();

@@ -11,10 +11,30 @@
 
 namespace {
 
+// The range the thumb moves in; a maximum below the minimum closes it to one position.
+std::int32_t UpperEnd(Slider const& model)
+{
+    return std::max(model.Minimum(), model.Maximum());
+}
+
+bool OutsideRange(Slider const& model)
+{
+    return model.Value() < model.Minimum() || model.Value() > UpperEnd(model);
+}
+
+// A move from a value outside the range starts where the thumb stands, at the nearer
+// end, and the toolkit reports no change when it ends there too (End with the thumb
+// already at the end, a thumb pressed and let go): the value still comes to the thumb.
+void BringInsideRange(Slider& model)
+{
+    if (auto* native = NativeWidget<QSlider>(model); native && OutsideRange(model))
+        model.UserMovedTo(native->sliderPosition());
+}
+
 void Configure(QSlider& slider, Slider const& model)
 {
     QSignalBlocker const blocker(slider);
-    slider.setRange(model.Minimum(), std::max(model.Minimum(), model.Maximum()));
+    slider.setRange(model.Minimum(), UpperEnd(model));
     // A value outside the range stays the model's; the thumb stands at the nearer end.
     slider.setValue(std::clamp(model.Value(), slider.minimum(), slider.maximum()));
     slider.setSingleStep(model.LineStep());
@@ -120,6 +140,10 @@ std::unique_ptr<NativeControl> Slider::MakeNative()
     // Only the user's moves come through here: the framework's own changes are made
     // with the signals blocked.
     QObject::connect(slider, &QSlider::valueChanged, slider, AtBoundary(*this, [](Slider& self, int position) { self.UserMovedTo(position); }));
+    // Every key, click and drag step is an action, sent with the thumb already at its
+    // new position; letting the thumb go is the end of a drag.
+    QObject::connect(slider, &QSlider::actionTriggered, slider, AtBoundary(*this, [](Slider& self, int) { BringInsideRange(self); }));
+    QObject::connect(slider, &QSlider::sliderReleased, slider, AtBoundary(*this, [](Slider& self) { BringInsideRange(self); }));
     Configure(*slider, *this);
     return std::make_unique<NativeControl>(slider);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include <QColor>
 #include <QMainWindow>
@@ -21,7 +22,7 @@ Window::~Window() = default;
 
 void Window::Constructor()
 {
-    Trace(std::string("Window.Constructor ") + std::string(ClassName()));
+    Trace("Window.Constructor", ClassName());
     if (m_native || m_open)
         throw RuntimeException("the window is already constructed");
     auto self = std::static_pointer_cast<Window>(shared_from_this());
@@ -61,7 +62,9 @@ void Window::ShowNative()
         NativeResized(m_native->Content()->width(), m_native->Content()->height());
     else
         m_native->SetContentSize(m_width, m_height);
-    Framework::MoveToFront(*this);
+    // A window the system shows is the one the user works in next; its menus are
+    // brought up to date at once, so that they never show another window's state.
+    Framework::BringToFront(*this);
 }
 
 void Window::ApplyFocusOrder()
@@ -97,13 +100,14 @@ void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 
 void Window::AddMenuHandler(std::string_view name, MenuHandler handler)
 {
-    Trace(std::string("Window.AddMenuHandler ") + std::string(name));
+    Trace("Window.AddMenuHandler", name);
     m_handlers.Add(name, std::move(handler));
 }
 
 void Window::Adopt(Control& control)
 {
     control.m_window = std::static_pointer_cast<Window>(shared_from_this());
+    control.m_adopted = true;
 }
 
 void Window::AddControl(std::string_view name, std::shared_ptr<Control> control)
@@ -160,8 +164,14 @@ void Window::SetHeight(std::int32_t height)
 
 void Window::Resize(std::int32_t width, std::int32_t height)
 {
-    width = std::clamp(width, std::max(0, m_min_width), std::max(m_min_width, m_max_width));
-    height = std::clamp(height, std::max(0, m_min_height), std::max(m_min_height, m_max_height));
+    // A stream may give limits in any order, also below zero: the upper bound is never
+    // below the lower one, and no size below zero.
+    auto const limited = [](std::int32_t size, std::int32_t minimum, std::int32_t maximum) {
+        std::int32_t const lower = std::max(0, minimum);
+        return std::clamp(size, lower, std::max(lower, maximum));
+    };
+    width = limited(width, m_min_width, m_max_width);
+    height = limited(height, m_min_height, m_max_height);
     bool const changed = width != m_width || height != m_height;
     m_width = width;
     m_height = height;
@@ -329,9 +339,10 @@ void Window::NativeClosed()
     m_open = false;
     Framework::RemoveOpenWindow(*this);
     m_handlers.Clear();
-    // The controls go with their widgets and handlers (a control that code still
-    // holds loses its widget with the window's).
-    m_controls.clear();
+    // The controls go with their widgets and handlers once control is back in the
+    // event loop: the handler that closes the window may run in one of them, or hold
+    // another. Until then they raise no event, and no look-up finds them.
+    Framework::ReleaseLater(std::exchange(m_controls, {}));
     m_lookup = {};
     m_native.reset();
     if (!m_constructing && !Framework::GetState().finalizing)

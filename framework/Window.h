@@ -19,7 +19,10 @@ class NativeWindow;
 
 // A top-level document window. Sizes are content sizes: the menu bar does not eat
 // into them. The framework keeps every open window alive; closing one destroys it
-// with its controls, their handlers and its menu registrations.
+// with its controls, their handlers and its menu registrations. Its controls go once
+// control is back in the event loop, so that a handler may close its own window and
+// still use what it looked up; from the close on they raise no event and no look-up
+// finds them.
 class Window : public Object {
 public:
     Window();

@@ -25,9 +25,8 @@ void Main()
 void Startup()
 {
     Trace("Startup");
-    // The framework's own classes need no registration step (their type information
-    // is the compiler's), and the program loads no plug-ins, so its own steps are all
-    // there is to start.
+    RuntimeInitExternalClasses();
+    InitPluginEntrypoints();
     InitFileTypes();
     NewAppInstance();
     ApplicationAddMenuHandlers();

@@ -5,8 +5,9 @@
 // framework's unhandled-exception handling, and Main returns normally after it.
 void Main();
 
-// Called back once by the framework's initialisation; runs the start-up steps below
-// one after the other, and an exception in one ends it.
+// Called back once by the framework's initialisation; runs the framework's two
+// start-up steps, then the program's own below, one after the other, and an
+// exception in one ends it.
 void Startup();
 
 // The program declares no document file types.

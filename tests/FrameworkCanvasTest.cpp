@@ -1,3 +1,8 @@
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 #include "framework/Canvas.h"
 #include "framework/Delegate.h"
 #include "framework/Slider.h"
@@ -110,4 +115,72 @@ TEST_F(FrameworkCanvas, ACanvasOfZeroWidthDrawsNothingAndFailsNothing)
     Testing::ResizeAsUser(*window, 350, 200);
     EXPECT_EQ(graph.Width(), 50);
     EXPECT_EQ(window->paints, 1);
+}
+
+TEST_F(FrameworkCanvas, APixelTheWindowSystemDoesNotShowIsNoColour)
+{
+    // Wider than its window: its right part lies outside, where nothing is shown.
+    DrawingWindow::canvas_width = 400;
+    auto window = Open<DrawingWindow>();
+    DrawingWindow::canvas_width = 200;
+    auto& graph = window->Graph();
+    EXPECT_EQ(Testing::ShownPixel(graph, 100, 50), 0x0000FFu);
+    EXPECT_EQ(graph.Graphics()->Pixel(350, 50), 0x0000FFu);
+    EXPECT_EQ(Testing::ShownPixel(graph, 350, 50), Testing::NoShownPixel);
+    EXPECT_EQ(Testing::ShownPixel(graph, -1, 50), Testing::NoShownPixel);
+    EXPECT_EQ(Testing::ShownPixel(graph, 100, 100), Testing::NoShownPixel);
+}
+
+namespace {
+
+// Sets an environment variable for its lifetime, and puts back what was there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(char const* name, char const* value)
+        : m_name(name)
+    {
+        if (char const* old = std::getenv(name))
+            m_old = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_old)
+            setenv(m_name, m_old->c_str(), 1);
+        else
+            unsetenv(m_name);
+    }
+    ScopedEnvironment(ScopedEnvironment const&) = delete;
+    ScopedEnvironment& operator=(ScopedEnvironment const&) = delete;
+
+private:
+    char const* m_name;
+    std::optional<std::string> m_old;
+};
+
+void ReportOneSliderStep()
+{
+    auto window = RuntimeNewObject<DrawingWindow>();
+    window->Constructor();
+    Testing::ProcessEvents();
+    Testing::PressKeys(*window, "Right");
+    Testing::ProcessEvents();
+    std::fprintf(stderr, "paints %d draws %d\n", window->paints, window->draws);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+// The toolkit reads its scale factor once, at start-up: these run in a process of
+// their own, started afresh with the factor set.
+using FrameworkCanvasDeathTest = FrameworkTest;
+
+}
+
+// Below a device pixel ratio of 1 the surface keeps logical pixels; that must not look
+// like a change of screen at every frame, which would lose the content and raise Paint.
+TEST_F(FrameworkCanvasDeathTest, BelowUnitPixelRatioOneSliderStepIsOneDrawing)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ScopedEnvironment const scale("QT_SCALE_FACTOR", "0.5");
+    EXPECT_EXIT(ReportOneSliderStep(), ::testing::ExitedWithCode(0), "paints 1 draws 2");
 }

@@ -210,6 +210,97 @@ INSTANTIATE_TEST_SUITE_P(ByItem, FrameworkMenuDispatch,
         DispatchCase { "NobodyHandlesGamma", true, true, "ToolsGamma", false, {} }),
     [](auto const& info) { return std::string(info.param.label); });
 
+namespace {
+
+// Takes Alpha or not, as it is told when it is made, and says which window it is.
+class NamedWindow : public Window {
+public:
+    static inline std::string next_name;
+    static inline bool next_takes_alpha = true;
+
+    void Layout() override
+    {
+        SetMenuBar(HandlingWindow::bar);
+        m_name = next_name;
+    }
+    void AddMenuHandlers(Window&) override
+    {
+        if (!next_takes_alpha)
+            return;
+        AddMenuHandler("ToolsAlpha", [this] {
+            Calls().push_back(m_name + ".Alpha");
+            return true;
+        });
+    }
+
+private:
+    std::string m_name;
+};
+
+std::shared_ptr<NamedWindow> OpenNamed(std::string name, bool takes_alpha)
+{
+    NamedWindow::next_name = std::move(name);
+    NamedWindow::next_takes_alpha = takes_alpha;
+    auto window = RuntimeNewObject<NamedWindow>();
+    window->Constructor();
+    Testing::ProcessEvents();
+    return window;
+}
+
+struct ViewCase {
+    char const* label;
+    bool back_takes_alpha;
+    bool front_takes_alpha;
+    Testing::MenuChoice how;
+};
+
+}
+
+class FrameworkMenuView : public FrameworkMenu, public ::testing::WithParamInterface<ViewCase> { };
+
+// On a real display the window that the user works in need not be the one that the
+// framework last put in front (a window shown without being activated): a command
+// chosen in a window's own menu bar goes to that window.
+TEST_P(FrameworkMenuView, ACommandGoesToTheWindowWhoseMenuBarItWasChosenIn)
+{
+    auto const& param = GetParam();
+    auto back = OpenNamed("Back", param.back_takes_alpha);
+    auto front = OpenNamed("Front", param.front_takes_alpha);
+    Testing::Activate(*front);
+    ASSERT_EQ(FrontWindow(), front);
+    Calls().clear();
+
+    EXPECT_TRUE(Testing::ChooseInMenuView(*back, "&Alpha", param.how));
+    std::erase_if(Calls(), [](auto const& call) { return call.ends_with("EnableMenuItems"); });
+    EXPECT_EQ(Calls(), std::vector<std::string>({ "Back.Alpha" }));
+    EXPECT_EQ(FrontWindow(), back);
+    EXPECT_TRUE(Enabled("ToolsAlpha"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ByWindow, FrameworkMenuView,
+    ::testing::Values(
+        ViewCase { "ClickedWhereOnlyThatWindowTakesIt", true, false, Testing::MenuChoice::Click },
+        ViewCase { "ClickedWhereBothTakeIt", true, true, Testing::MenuChoice::Click },
+        ViewCase { "ShortcutWhereBothTakeIt", true, true, Testing::MenuChoice::Shortcut }),
+    [](auto const& info) { return std::string(info.param.label); });
+
+TEST_F(FrameworkMenu, AWindowShownComesToTheFrontWithItsMenusUpToDate)
+{
+    auto handling = Open<HandlingWindow>();
+    ASSERT_TRUE(Enabled("ToolsAlpha"));
+    // No event is processed: whatever the window system does later, the menus show
+    // the new front window's state at once.
+    auto plain = RuntimeNewObject<PlainWindow>();
+    plain->Constructor();
+    EXPECT_EQ(FrontWindow(), plain);
+    EXPECT_FALSE(Enabled("ToolsAlpha"));
+    for (auto const& entry : Testing::MenuView(*handling)) {
+        if (entry.text == "&Alpha") {
+            EXPECT_FALSE(entry.enabled);
+        }
+    }
+}
+
 TEST_F(FrameworkMenu, AnUnknownItemIsNil)
 {
     EXPECT_THROW(ChooseMenuItem("NoSuchItem"), NilObjectException);

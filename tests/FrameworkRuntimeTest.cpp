@@ -1,5 +1,8 @@
+#include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "framework/Delegate.h"
 #include "framework/Slider.h"
@@ -47,6 +50,30 @@ TEST_F(FrameworkRuntime, AnExceptionFromAHandlerEndsTheLoopAndIsRethrownByRun)
     EXPECT_TRUE(window->IsOpen());
 }
 
+// Queued events still run after the first exception has told the loop to end; none of
+// them may run a handler, and a second exception must not replace the first.
+TEST_F(FrameworkRuntime, AfterAnEscapedExceptionNoFurtherHandlerRuns)
+{
+    std::vector<std::string> ran;
+    Testing::PostToEventLoop([&] {
+        ran.push_back("first");
+        throw NilObjectException("first");
+    });
+    Testing::PostToEventLoop([&] {
+        ran.push_back("second");
+        throw IllegalCastException("second");
+    });
+    Testing::PostToEventLoop([&] { ran.push_back("third"); });
+    try {
+        RuntimeRun();
+        ADD_FAILURE() << "RuntimeRun returned normally";
+    } catch (RuntimeException const& error) {
+        EXPECT_EQ(error.TypeName(), "NilObjectException");
+        EXPECT_STREQ(error.what(), "first");
+    }
+    EXPECT_EQ(ran, std::vector<std::string>({ "first" }));
+}
+
 TEST_F(FrameworkRuntime, UnhandledExceptionWritesOneLineAndSetsTheExitStatus)
 {
     struct Case {
@@ -56,7 +83,9 @@ TEST_F(FrameworkRuntime, UnhandledExceptionWritesOneLineAndSetsTheExitStatus)
     Case const cases[] {
         { std::make_exception_ptr(NilObjectException("no control named Graph")), "Unhandled NilObjectException: no control named Graph\n" },
         { std::make_exception_ptr(IllegalCastException("object is not of the requested class")), "Unhandled IllegalCastException: object is not of the requested class\n" },
-        { std::make_exception_ptr(std::out_of_range("index 7\nof 6")), "Unhandled std::exception: index 7 of 6\n" },
+        // Other exceptions are named by their own class.
+        { std::make_exception_ptr(std::out_of_range("index 7\nof 6")), "Unhandled std::out_of_range: index 7 of 6\n" },
+        { std::make_exception_ptr(std::bad_alloc()), "Unhandled std::bad_alloc: std::bad_alloc\n" },
     };
     for (auto const& each : cases) {
         // Nested inside the tests' own initialisation, as the program entry runs in them.
@@ -112,4 +141,25 @@ TEST_F(FrameworkRuntime, HandlersAttachOnlyToEventFifteen)
     RuntimeAddEventHandler(slider, Slider::ValueChangedEvent, [&](Slider&) { ++calls; });
     slider.SetValue(1);
     EXPECT_EQ(calls, 1);
+}
+
+// The handler runs through a copy of itself, so that attaching another in its place
+// cannot destroy the closure it is running in.
+TEST_F(FrameworkRuntime, AHandlerThatAttachesAnotherInItsPlaceRunsToItsEnd)
+{
+    auto window = Open<FailingWindow>();
+    auto& slider = window->Find<Slider>("S");
+    // Statics: the check after the replacement touches nothing of the closure.
+    static std::weak_ptr<int> held_by_the_closure;
+    static bool alive_after_replacement = false;
+    alive_after_replacement = false;
+    auto token = std::make_shared<int>(0);
+    held_by_the_closure = token;
+    RuntimeAddEventHandler(slider, Slider::ValueChangedEvent, [token = std::move(token)](Slider& self) {
+        RuntimeAddEventHandler(self, Slider::ValueChangedEvent, [](Slider&) { });
+        alive_after_replacement = !held_by_the_closure.expired();
+    });
+    slider.SetValue(1);
+    EXPECT_TRUE(alive_after_replacement);
+    EXPECT_TRUE(held_by_the_closure.expired()) << "the replaced handler goes once it has returned";
 }

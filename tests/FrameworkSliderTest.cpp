@@ -79,18 +79,27 @@ TEST_F(FrameworkSlider, KeepsAValueOutsideItsRangeWithTheThumbAtTheNearerEnd)
     EXPECT_EQ(Testing::NativeState(slider).position, 100);
     EXPECT_EQ(window->seen, std::vector<std::int32_t>({ 180 }));
 
-    // The thumb cannot go further right: the key moves nothing, and loses nothing.
-    Testing::PressKeys(*window, "Right");
-    EXPECT_EQ(slider.Value(), 180);
-    EXPECT_EQ(window->seen.size(), 1u);
-    // From the end where the thumb stands, the user's move lands inside the range.
-    Testing::PressKeys(*window, "Left");
-    EXPECT_EQ(slider.Value(), 99);
-    EXPECT_EQ(window->seen, std::vector<std::int32_t>({ 180, 99 }));
-
     slider.SetValue(-120);
     EXPECT_EQ(slider.Value(), -120);
     EXPECT_EQ(Testing::NativeState(slider).position, -100);
+}
+
+// The thumb of a value outside the range stands at the end already: pressed and let
+// go there, or dragged on from there, it brings the value inside.
+TEST_F(FrameworkSlider, TheThumbTakenFromTheEndBringsAValueOutsideTheRangeIn)
+{
+    auto& slider = window->S();
+    slider.SetValue(180);
+    window->seen.clear();
+    Testing::DragSlider(slider, {});
+    EXPECT_EQ(slider.Value(), 100);
+    EXPECT_EQ(window->seen, std::vector<std::int32_t>({ 100 }));
+
+    slider.SetValue(-120);
+    window->seen.clear();
+    Testing::DragSlider(slider, { -100, -99 });
+    EXPECT_EQ(slider.Value(), -99);
+    EXPECT_EQ(window->seen, std::vector<std::int32_t>({ -99 }));
 }
 
 TEST_F(FrameworkSlider, ADragRaisesValueChangedAtEveryPositionPassed)
@@ -130,8 +139,22 @@ INSTANTIATE_TEST_SUITE_P(ByKey, FrameworkSliderKeys,
         KeyCase { "PgDown", 0, -20 },
         KeyCase { "PgUp", 90, 100 },
         KeyCase { "Home", 0, -100 },
-        KeyCase { "End", 0, 100 }),
-    [](auto const& info) { return std::string(info.param.keys) + "From" + std::to_string(info.param.from + 100); });
+        KeyCase { "End", 0, 100 },
+        // From a value outside the range a move starts at the thumb, at the nearer end,
+        // and always lands inside, also where the thumb cannot go further.
+        KeyCase { "End", 180, 100 },
+        KeyCase { "Home", 180, -100 },
+        KeyCase { "Right", 180, 100 },
+        KeyCase { "Left", 180, 99 },
+        KeyCase { "PgDown", 180, 80 },
+        KeyCase { "Home", -120, -100 },
+        KeyCase { "Left", -120, -100 },
+        KeyCase { "PgUp", -120, -80 },
+        KeyCase { "End", -120, 100 }),
+    [](auto const& info) {
+        auto const from = info.param.from;
+        return std::string(info.param.keys) + "From" + (from < 0 ? "Minus" : "") + std::to_string(from < 0 ? -from : from);
+    });
 
 TEST_F(FrameworkSlider, AnExceptionFromTheUsersMoveStopsAtTheBoundary)
 {

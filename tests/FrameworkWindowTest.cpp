@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,20 @@ INSTANTIATE_TEST_SUITE_P(ByTable, FrameworkWindowTable,
 
 namespace {
 
+// One control of each kind that raises events, each bound to the window's handler.
+template<class W>
+void MakeEventControls(W& window, std::string_view canvas_locks)
+{
+    auto canvas = MakeControl<Canvas>(window, "C", { 0, 0, 100, 100, canvas_locks });
+    RuntimeAddEventHandler(*canvas, Canvas::PaintEvent, RuntimeCreateDelegate(window, &W::C_Paint));
+    auto slider = MakeControl<Slider>(window, "S", { 0, 120, 200, 23, "" });
+    RuntimeAddEventHandler(*slider, Slider::ValueChangedEvent, RuntimeCreateDelegate(window, &W::S_ValueChanged));
+    auto menu = MakeControl<PopupMenu>(window, "P", { 0, 150, 200, 20, "" });
+    menu->SetInitialValue("One\rTwo\rThree");
+    menu->SetListIndex(0);
+    RuntimeAddEventHandler(*menu, PopupMenu::ChangeEvent, RuntimeCreateDelegate(window, &W::P_Change));
+}
+
 // Records its construction: the framework's steps, whether it was shown during a
 // hook, and which control events reached it.
 class HookWindow : public Window {
@@ -110,18 +126,11 @@ public:
     void CreateControls() override
     {
         steps.push_back("CreateControls");
-        auto canvas = MakeControl<Canvas>(*this, "C", { 0, 0, 100, 100, "" });
-        RuntimeAddEventHandler(*canvas, Canvas::PaintEvent, RuntimeCreateDelegate(*this, &HookWindow::C_Paint));
-        auto slider = MakeControl<Slider>(*this, "S", { 0, 120, 200, 23, "" });
-        RuntimeAddEventHandler(*slider, Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, &HookWindow::S_ValueChanged));
-        auto menu = MakeControl<PopupMenu>(*this, "P", { 0, 150, 200, 20, "" });
-        menu->SetInitialValue("One\rTwo");
-        menu->SetListIndex(0);
-        RuntimeAddEventHandler(*menu, PopupMenu::ChangeEvent, RuntimeCreateDelegate(*this, &HookWindow::P_Change));
+        MakeEventControls(*this, "");
         // Events that construction would raise reach no handler.
-        slider->SetValue(7);
-        menu->SetListIndex(1);
-        canvas->RaisePaint();
+        Find<Slider>("S").SetValue(7);
+        Find<PopupMenu>("P").SetListIndex(1);
+        Find<Canvas>("C").RaisePaint();
         Testing::ProcessEvents();
         shown_during_hooks |= Testing::NativeState(*this).visible;
     }
@@ -146,7 +155,10 @@ using FrameworkWindow = FrameworkTest;
 TEST_F(FrameworkWindow, ConstructionRunsItsHooksInOrderAndRaisesNoControlEvent)
 {
     std::vector<std::string> trace;
-    SetTraceSink([&](std::string_view step) { trace.emplace_back(step); });
+    SetTraceSink([&](std::string_view step) {
+        if (step.starts_with("Window."))
+            trace.emplace_back(step);
+    });
     auto window = RuntimeNewObject<HookWindow>();
     window->Constructor();
     SetTraceSink({});
@@ -296,13 +308,166 @@ TEST_F(FrameworkWindow, ClosingDestroysTheWindowWithItsControlsAndHandlers)
     EXPECT_TRUE(OpenWindows().empty());
     EXPECT_TRUE(weak_window.expired());
     EXPECT_FALSE(slider->OwnerWindow());
-    // A control still held elsewhere reaches its gone window only through nil.
-    EXPECT_THROW(slider->SetValue(5), NilObjectException);
+    // A control still held elsewhere keeps its value but raises no event of its gone
+    // window; the binding itself reaches the window only through nil.
+    slider->SetValue(5);
+    EXPECT_EQ(slider->Value(), 5);
     EXPECT_THROW(handler(*slider), NilObjectException);
     EXPECT_EQ(*calls, 0);
     slider.reset();
     EXPECT_TRUE(weak_slider.expired());
 }
+
+namespace {
+
+// Closes itself from the first of its handlers that runs once told to, and goes on
+// using two controls that it looked up before.
+class SelfClosingWindow : public Window {
+public:
+    void Layout() override { Resize(300, 200); }
+    void CreateControls() override { MakeEventControls(*this, "LTRB"); }
+
+    void C_Paint(Canvas&, Graphics&) { CloseFromHandler(); }
+    void S_ValueChanged(Slider&) { CloseFromHandler(); }
+    void P_Change(PopupMenu&) { CloseFromHandler(); }
+
+    void CloseFromHandler()
+    {
+        ++calls;
+        if (!close_now)
+            return;
+        auto& graph = Find<Canvas>("C");
+        auto& slider = Find<Slider>("S");
+        Close();
+        found_after_close = ControlByName("S") != nullptr;
+        // Both are still there until control is back in the event loop; neither
+        // raises an event of the closed window any more.
+        graph.Graphics()->FillRect(0, 0, 10, 10);
+        slider.SetValue(slider.Value() + 50);
+        used_after_close = graph.Graphics()->Pixel(5, 5) == 0x000000u;
+    }
+
+    bool close_now { false };
+    int calls { 0 };
+    bool found_after_close { true };
+    bool used_after_close { false };
+};
+
+struct SelfCloseCase {
+    char const* label;
+    void (*act)(SelfClosingWindow&);
+};
+
+}
+
+// Opens the window told to close itself, and watches its controls.
+class FrameworkWindowSelfClose : public FrameworkTest {
+protected:
+    void Arm()
+    {
+        window = Open<SelfClosingWindow>();
+        for (auto const& control : window->Controls())
+            controls.push_back(control);
+        window->calls = 0;
+        window->close_now = true;
+    }
+    bool ControlsGone() const
+    {
+        return std::all_of(controls.begin(), controls.end(), [](auto const& control) { return control.expired(); });
+    }
+    void ExpectRanToItsEnd() const
+    {
+        EXPECT_FALSE(window->IsOpen());
+        EXPECT_EQ(window->calls, 1);
+        EXPECT_FALSE(window->found_after_close);
+        EXPECT_TRUE(window->used_after_close);
+    }
+
+    std::shared_ptr<SelfClosingWindow> window;
+    std::vector<std::weak_ptr<Control>> controls;
+};
+
+class FrameworkWindowSelfCloseBy : public FrameworkWindowSelfClose, public ::testing::WithParamInterface<SelfCloseCase> { };
+
+TEST_P(FrameworkWindowSelfCloseBy, AHandlerClosingItsOwnWindowRunsToItsEnd)
+{
+    Arm();
+    GetParam().act(*window);
+    ExpectRanToItsEnd();
+    // Back in the event loop, the controls go.
+    Testing::ProcessEvents();
+    EXPECT_TRUE(ControlsGone());
+}
+
+INSTANTIATE_TEST_SUITE_P(ByEvent, FrameworkWindowSelfCloseBy,
+    ::testing::Values(
+        SelfCloseCase { "SliderSetByCode", [](SelfClosingWindow& window) { window.Find<Slider>("S").SetValue(5); } },
+        SelfCloseCase { "SliderDragged", [](SelfClosingWindow& window) { Testing::DragSlider(window.Find<Slider>("S"), { 1, 2, 3 }); } },
+        SelfCloseCase { "PopupRowChosen", [](SelfClosingWindow& window) { Testing::ChoosePopupRow(window.Find<PopupMenu>("P"), 2); } },
+        SelfCloseCase { "PaintAfterAResize", [](SelfClosingWindow& window) { Testing::ResizeAsUser(window, 400, 300); } }),
+    [](auto const& info) { return std::string(info.param.label); });
+
+TEST_F(FrameworkWindowSelfClose, InTheEventLoopTheControlsGoOnceTheHandlerHasReturned)
+{
+    // Another window keeps the loop running after the close.
+    auto other = Open<PlainWindow>();
+    Arm();
+    bool gone_by_the_next_event = false;
+    Testing::PostToEventLoop([&] { window->Find<Slider>("S").SetValue(5); });
+    Testing::PostToEventLoop([&] {
+        gone_by_the_next_event = ControlsGone();
+        RuntimeQuit();
+    });
+    RuntimeRun();
+    ExpectRanToItsEnd();
+    EXPECT_TRUE(gone_by_the_next_event);
+    EXPECT_TRUE(other->IsOpen());
+}
+
+namespace {
+
+struct LimitCase {
+    char const* label;
+    std::int32_t minimum, maximum, asked, size;
+};
+
+// Its limits and size from a stream that may give them in any order.
+class LimitWindow : public Window {
+public:
+    static inline LimitCase limits {};
+
+    void Layout() override
+    {
+        for (auto const* name : { "MinWidth", "MinHeight" })
+            SetProperty(name, PropertyValue { limits.minimum });
+        for (auto const* name : { "MaxWidth", "MaxHeight" })
+            SetProperty(name, PropertyValue { limits.maximum });
+        Resize(limits.asked, limits.asked);
+    }
+};
+
+}
+
+class FrameworkWindowLimits : public FrameworkTest, public ::testing::WithParamInterface<LimitCase> { };
+
+TEST_P(FrameworkWindowLimits, TheSizeStaysWithinTheLimitsAndNeverBelowZero)
+{
+    LimitWindow::limits = GetParam();
+    auto window = Open<LimitWindow>();
+    EXPECT_EQ(window->Width(), GetParam().size);
+    EXPECT_EQ(window->Height(), GetParam().size);
+    window->Resize(GetParam().asked + 1000, GetParam().asked + 1000);
+    EXPECT_EQ(window->Width(), std::max(GetParam().size, GetParam().maximum));
+}
+
+INSTANTIATE_TEST_SUITE_P(ByLimits, FrameworkWindowLimits,
+    ::testing::Values(
+        LimitCase { "InOrder", 100, 300, 200, 200 },
+        LimitCase { "MinimumAboveMaximum", 300, 100, 150, 300 },
+        LimitCase { "BothBelowZero", -5, -3, 150, 0 },
+        LimitCase { "BelowZeroMinimumAboveMaximum", -1, -2, 150, 0 },
+        LimitCase { "MinimumBelowZero", -5, 200, -20, 0 }),
+    [](auto const& info) { return std::string(info.param.label); });
 
 namespace {
 

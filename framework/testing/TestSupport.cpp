@@ -41,6 +41,23 @@ W& WidgetOf(RectControl& control)
     return *widget;
 }
 
+// The action of that text in a menu view, with the menus that lead to it, outermost
+// first; nil when there is none.
+QAction* FindMenuAction(QWidget const& menu, QString const& text, std::vector<QMenu*>& path)
+{
+    for (auto* action : menu.actions()) {
+        if (auto* submenu = action->menu()) {
+            path.push_back(submenu);
+            if (auto* found = FindMenuAction(*submenu, text, path))
+                return found;
+            path.pop_back();
+        } else if (!action->isSeparator() && action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 void AddMenuViewEntries(QWidget const& menu, int depth, std::vector<MenuViewEntry>& entries)
 {
     for (auto* action : menu.actions()) {
@@ -61,8 +78,10 @@ void AddMenuViewEntries(QWidget const& menu, int depth, std::vector<MenuViewEntr
 void ProcessEvents()
 {
     // Twice: events that the first round posts (a repaint after a resize) are run too.
+    // Back in the loop, what closed windows left behind goes, widgets last.
     for (int round = 0; round < 2; ++round) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        Framework::ReleaseClosedControls();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
@@ -81,12 +100,8 @@ void Activate(Window& window)
     }
     // Whatever the window system did, the window is the framework's front window now,
     // as a click on it would make it.
-    if (window.IsOpen() && FrontWindow().get() != &window) {
-        Framework::RunAtBoundary([&] {
-            Framework::MoveToFront(window);
-            UpdateMenuItems();
-        });
-    }
+    if (window.IsOpen() && FrontWindow().get() != &window)
+        Framework::RunAtBoundary([&] { Framework::BringToFront(window); });
 }
 
 void PressKeys(Window& window, std::string_view keys)
@@ -136,6 +151,27 @@ void ResizeAsUser(Window& window, std::int32_t width, std::int32_t height)
         return;
     main->resize(width, height + window.Native()->MenuBarHeight(width));
     ProcessEvents();
+}
+
+bool ChooseInMenuView(Window& window, std::string_view text, MenuChoice how)
+{
+    auto* main = MainOf(window);
+    if (!main || !main->menuWidget())
+        throw NilObjectException("the window shows no menu bar");
+    std::vector<QMenu*> path;
+    auto* action = FindMenuAction(*main->menuWidget(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), path);
+    if (!action)
+        throw NilObjectException("the window's menu bar shows no item " + std::string(text));
+    if (how == MenuChoice::Click) {
+        for (auto* menu : path)
+            emit menu->aboutToShow();
+    }
+    bool const enabled = action->isEnabled();
+    // A disabled item cannot be clicked, and its shortcut does nothing.
+    if (enabled)
+        action->trigger();
+    ProcessEvents();
+    return enabled;
 }
 
 std::vector<MenuViewEntry> MenuView(Window& window)
@@ -198,11 +234,17 @@ std::uint32_t ShownPixel(Canvas& canvas, std::int32_t x, std::int32_t y)
 {
     auto& widget = WidgetOf<QWidget>(canvas);
     QWidget* top = widget.window();
-    if (!top->windowHandle() || !top->windowHandle()->screen())
-        return 0;
+    if (x < 0 || y < 0 || x >= widget.width() || y >= widget.height() || !top->windowHandle() || !top->windowHandle()->screen())
+        return NoShownPixel;
+    // The screen takes the place in logical pixels and hands back the block of device
+    // pixels that covers it, as many as the ratio of the toolkit's scaling or of the
+    // platform makes; its centre lies inside the logical pixel at any ratio. Where the
+    // window system keeps nothing, the grab is empty.
     QPoint const at = widget.mapTo(top, QPoint(x, y));
     QImage const shown = top->windowHandle()->screen()->grabWindow(top->winId(), at.x(), at.y(), 1, 1).toImage();
-    return shown.isNull() ? 0 : shown.pixel(0, 0) & 0xFFFFFF;
+    if (shown.isNull())
+        return NoShownPixel;
+    return shown.pixel(shown.width() / 2, shown.height() / 2) & 0xFFFFFF;
 }
 
 std::exception_ptr TakeEscapedException()

@@ -53,6 +53,14 @@ struct MenuViewEntry {
 };
 std::vector<MenuViewEntry> MenuView(Window& window);
 
+// The user chooses the item of that text (with its "&" marks) in the window's own
+// view of its menu bar: Click opens the menus that lead to it first, Shortcut fires it
+// as its key would. Neither activates the window or waits for the window system, as
+// on a display where the window that the user works in is not the one the framework
+// last learnt of. Returns whether the item was enabled, so that it could be chosen.
+enum class MenuChoice { Click, Shortcut };
+bool ChooseInMenuView(Window& window, std::string_view text, MenuChoice how);
+
 // What the window system has for a window.
 struct NativeWindowState {
     std::string title;
@@ -76,7 +84,9 @@ struct NativeControlState {
 NativeControlState NativeState(RectControl& control);
 
 // The colour (0xRRGGBB) that the screen shows at a logical pixel of the canvas, as
-// the window system last received it from the window.
+// the window system last received it from the window; NoShownPixel, which is no
+// colour, where it has none (outside the canvas or the window, or not yet shown).
+inline constexpr std::uint32_t NoShownPixel = 0xFF000000u;
 std::uint32_t ShownPixel(Canvas& canvas, std::int32_t x, std::int32_t y);
 
 // The exception that the event-dispatch boundary caught last, if any, and clears it.
