@@ -29,10 +29,21 @@ double RuntimePow(double base, double exponent)
     return std::pow(base, exponent);
 }
 
+namespace {
+
+// One thread runs all of the program, so a plain counter is enough.
+std::uint64_t non_finite_conversions = 0;
+
+}
+
 std::int32_t RuntimeCvtReal64ToSInt32(double value)
 {
-    if (std::isnan(value))
-        return 0;
+    // Infinities go on to saturate like every other value beyond the range.
+    if (!std::isfinite(value)) {
+        ++non_finite_conversions;
+        if (std::isnan(value))
+            return 0;
+    }
     // Rounded first and compared as a double, so that no value beyond the range is
     // ever converted (that conversion would be undefined).
     double rounded = std::nearbyint(value);
@@ -41,6 +52,11 @@ std::int32_t RuntimeCvtReal64ToSInt32(double value)
     if (rounded < -2147483648.0)
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(rounded);
+}
+
+std::uint64_t NonFiniteConversions()
+{
+    return non_finite_conversions;
 }
 
 double RuntimeCvtSInt32ToReal64(std::int32_t value)

@@ -94,4 +94,17 @@ TEST(NumbersTest, ConversionToInt32RoundsTiesToEvenAndSaturates)
         EXPECT_EQ(RuntimeCvtReal64ToSInt32(c.value), c.converted) << Str(c.value);
 }
 
+// The counter that the session test watches moves for NaN and the infinities only,
+// also for finite values far beyond the range.
+TEST(NumbersTest, OnlyNonFiniteConversionsAreCounted)
+{
+    auto const before = NonFiniteConversions();
+    for (double value : { 0.0, -2.5, 1e300, -1e300, 2147483648.0 })
+        (void)RuntimeCvtReal64ToSInt32(value);
+    EXPECT_EQ(NonFiniteConversions(), before);
+    for (double value : { NaN, Infinity, -Infinity })
+        (void)RuntimeCvtReal64ToSInt32(value);
+    EXPECT_EQ(NonFiniteConversions(), before + 3);
+}
+
 }
