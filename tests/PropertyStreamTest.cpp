@@ -182,3 +182,53 @@ TEST(PropertyStreamTest, MalformedStreamIsRejectedAtItsFaultAndNothingIsApplied)
 }
 
 }
+
+// Inputs the stream fuzzer reached at the reader's edges: a stream is applied whole
+// and writes back to its own bytes, or is rejected at its fault with nothing applied.
+TEST(PropertyStreamTest, EdgeInputsAreAppliedWholeOrRejectedAtTheirFault)
+{
+    struct Accepted {
+        char const* input;
+        Bytes stream;
+        std::vector<PropertyEntry> entries;
+    };
+    std::vector<Accepted> const accepted {
+        { "an empty stream", {}, {} },
+        { "a property twice", Concat({ { "Top ", { 0x00, 0x00, 0x00, 0x01 } }, { "Top ", { 0x00, 0x00, 0x00, 0x02 } } }),
+            { Int32Entry("Top", 1), Int32Entry("Top", 2) } },
+        { "a text of a zero and a high byte", Concat({ { "Name ", { 0x00, 0x00, 0x00, 0x02, 0x00, 0xFF } } }),
+            { TextEntry("Name", std::string_view("\0\xFF", 2)) } },
+    };
+    for (auto const& c : accepted) {
+        RecordingObject target;
+        SetProperties(target, c.stream);
+        EXPECT_EQ(target.applied, c.entries) << c.input;
+        EXPECT_EQ(WritePropertyStream(target.applied), c.stream) << c.input;
+    }
+
+    struct Rejected {
+        char const* input;
+        Bytes stream;
+        std::string property;
+        std::size_t offset;
+    };
+    std::vector<Rejected> const rejected {
+        { "one letter", Concat({ { "N", {} } }), "N", 1 },
+        { "a name in the wrong case", Concat({ { "top ", { 0x00, 0x00, 0x00, 0x01 } } }), "top", 0 },
+        { "a name broken by a byte above ASCII", Concat({ { "Le", { 0xE9 } }, { "ft ", { 0x00, 0x00, 0x00, 0x01 } } }),
+            "Le", 2 },
+        { "the largest text length", Concat({ { "Name ", { 0x7F, 0xFF, 0xFF, 0xFF, 'G' } } }), "Name", 9 },
+        { "the most negative text length", Concat({ { "Name ", { 0x80, 0x00, 0x00, 0x00 } } }), "Name", 5 },
+    };
+    for (auto const& c : rejected) {
+        RecordingObject target;
+        try {
+            SetProperties(target, c.stream);
+            ADD_FAILURE() << c.input << ": accepted";
+        } catch (PropertyStreamError const& error) {
+            EXPECT_EQ(error.Property(), c.property) << c.input;
+            EXPECT_EQ(error.Offset(), c.offset) << c.input;
+        }
+        EXPECT_TRUE(target.applied.empty()) << c.input;
+    }
+}
