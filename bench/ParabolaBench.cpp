@@ -3,17 +3,21 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QImage>
-
 #include "BenchSupport.h"
-#include "ReferenceDrawing.h"
 #include "framework/Runtime.h"
+#include "framework/testing/ReferenceDrawing.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/Arcsketcher.h"
 #include "parabola/ParabolaMath.h"
 #include "shell/MenuBar1.h"
 
 namespace {
+
+// The parabola with its vertex at (2, 1) and a = 1.
+double ParabolaCurve(double x)
+{
+    return ParabolaValue(1.0, 2.0, 1.0, x);
+}
 
 // The window around a canvas of the given size: the canvas keeps 40 pixels of the
 // width and 180 of the height for the other controls.
@@ -22,7 +26,7 @@ std::shared_ptr<Arcsketcher::Arcsketcher> OpenParabolaWindow(std::int32_t canvas
     auto window = Arcsketcher::Arcsketcher::Instance();
     window->Resize(canvas_width + 40, canvas_height + 180);
     Testing::ProcessEvents();
-    // The parabola with its vertex at (2, 1) and a = 1.
+    // ParabolaCurve's parabola.
     window->ASlider().SetValue(20);
     window->HSlider().SetValue(40);
     window->KSlider().SetValue(20);
@@ -41,11 +45,8 @@ void ParabolaUpdateGraph(benchmark::State& state)
         return;
     }
 
-    QImage image(width, height, QImage::Format_RGB32);
-    auto const reference = [](QImage& target) {
-        Reference::DrawGraph(target, [](double x) { return ParabolaValue(1.0, 2.0, 1.0, x); });
-    };
-    CompareWithReference(state, [&] { window->UpdateGraph(); }, reference, image);
+    Testing::ReferenceImage image(width, height);
+    CompareWithReference(state, [&] { window->UpdateGraph(); }, [&] { image.Draw(ParabolaCurve); });
     state.counters["pixels_differing"] = static_cast<double>(PixelsDiffering(*window->Graph().Graphics(), image));
 
     Testing::ResetFramework();
@@ -54,11 +55,9 @@ void ParabolaUpdateGraph(benchmark::State& state)
 
 void ReferenceQPainter(benchmark::State& state)
 {
-    QImage image(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), QImage::Format_RGB32);
-    for (auto _ : state) {
-        Reference::DrawGraph(image, [](double x) { return ParabolaValue(1.0, 2.0, 1.0, x); });
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    Testing::ReferenceImage image(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)));
+    for (auto _ : state)
+        image.Draw(ParabolaCurve);
 }
 
 }

@@ -5,11 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QImage>
-
 #include "BenchSupport.h"
-#include "ReferenceDrawing.h"
 #include "framework/Object.h"
+#include "framework/testing/ReferenceDrawing.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/SliderValue.h"
 #include "polynomial/Curvesketcher.h"
@@ -85,11 +83,9 @@ void PolynomialUpdateGraph(benchmark::State& state)
     Curvesketcher::PolynomialValues values {};
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = SliderValue(c.positions[i]);
-    QImage image(width, height, QImage::Format_RGB32);
-    auto const reference = [&](QImage& target) {
-        Reference::DrawGraph(target, [&](double x) { return Curvesketcher::EvaluatePolynomial(Quintic, c.mode, values, x); });
-    };
-    CompareWithReference(state, [&] { window->UpdateGraph(); }, reference, image);
+    Testing::ReferenceImage image(width, height);
+    auto const curve = [&](double x) { return Curvesketcher::EvaluatePolynomial(Quintic, c.mode, values, x); };
+    CompareWithReference(state, [&] { window->UpdateGraph(); }, [&] { image.Draw(curve); });
     state.counters["pixels_differing"] = static_cast<double>(PixelsDiffering(*window->Graph().Graphics(), image));
     MeasureMenuReads(state, *window);
 

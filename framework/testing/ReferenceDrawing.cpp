@@ -1,7 +1,6 @@
-#pragma once
+#include "framework/testing/ReferenceDrawing.h"
 
 #include <cmath>
-#include <cstdint>
 
 #include <QColor>
 #include <QImage>
@@ -10,31 +9,59 @@
 #include <QPoint>
 #include <QRect>
 
-// The graph view's picture drawn the bare way: the same mapping, grid, curve and
-// frame, with QPainter straight into an image and no framework in between. The
-// curve must stay within 32-bit pixels, as every benchmarked one does.
-namespace Reference {
+namespace Testing {
 
-inline int Column(int width, double x)
+namespace {
+
+// The graph view's mapping: the product first, then the division, then rounding.
+int Column(int width, double x)
 {
     return static_cast<int>(std::round((width * (x + 5.0)) / 10.0));
 }
 
-inline int Row(int height, double y)
+int Row(int height, double y)
 {
     return height - static_cast<int>(std::round((height * (y + 5.0)) / 10.0));
 }
 
-inline QPen Pen(std::uint32_t rgb)
+QPen Pen(QRgb rgb)
 {
     QPen pen(QColor::fromRgb(rgb));
     pen.setWidth(0);
     return pen;
 }
 
-template<class Function>
-void DrawGraph(QImage& image, Function&& f)
+}
+
+struct ReferenceImage::Image {
+    QImage image;
+};
+
+ReferenceImage::ReferenceImage(std::int32_t width, std::int32_t height)
+    : m_image(std::make_unique<Image>(Image { QImage(width, height, QImage::Format_RGB32) }))
 {
+}
+
+ReferenceImage::~ReferenceImage() = default;
+
+std::int32_t ReferenceImage::Width() const
+{
+    return m_image->image.width();
+}
+
+std::int32_t ReferenceImage::Height() const
+{
+    return m_image->image.height();
+}
+
+std::uint32_t ReferenceImage::Pixel(std::int32_t x, std::int32_t y) const
+{
+    return m_image->image.pixel(x, y) & 0xFFFFFFu;
+}
+
+void ReferenceImage::Draw(std::function<double(double)> const& f)
+{
+    QImage& image = m_image->image;
     int const width = image.width();
     int const height = image.height();
     QPainter painter(&image);
