@@ -90,6 +90,7 @@ void GraphViewMapping(GraphWindow& window, double x, double y, std::int32_t& px,
 template<class GraphWindow, class Function>
 void DrawGraphView(GraphWindow& window, Function&& f)
 {
+    // Held across the drawing: nothing during a drawing can close the window.
     auto& canvas = window.Graph();
     auto const surface = canvas.Graphics();
     Graphics& g = NilCheck(surface, "the graph canvas's surface");

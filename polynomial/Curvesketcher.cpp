@@ -181,11 +181,11 @@ void Curvesketcher::UpdateGraph()
     }
 
     // The equation, with the menus read again rather than reused; the mode only for
-    // an order that has an equation.
+    // an order that has an equation. Its signed terms are the window's PlusOrMinus.
     std::string equation;
     std::int32_t const order = OrderMenu().ListIndex();
     if (IsOrderIndex(order))
-        equation = EquationText(order, ModeMenu().ListIndex(), values);
+        equation = EquationText(order, ModeMenu().ListIndex(), values, [this](double value) { return PlusOrMinus(value); });
     Formula().SetText(std::move(equation));
 
     // The graph, with both menus read again at every sample, the mode first.

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "framework/Numbers.h"
-#include "parabola/SignedTerm.h"
 
 namespace Curvesketcher {
 
@@ -31,27 +30,27 @@ constexpr std::array<std::array<std::string_view, MemberCount - 2>, HighestOrder
     { ") (x", ") (x", ") ( x", ") (x" },
 } };
 
-std::string CoefficientEquation(std::int32_t order, PolynomialValues const& values)
+std::string CoefficientEquation(std::int32_t order, PolynomialValues const& values, SignedTermWriter const& signed_term)
 {
     auto const& powers = coefficient_powers[static_cast<std::size_t>(order)];
     std::string text = "y = ";
     text += Str(values[0]);
     text += powers[0];
     for (std::int32_t term = 1; term <= order + 1; ++term) {
-        text += SignedTerm(values[static_cast<std::size_t>(term)]);
+        text += signed_term(values[static_cast<std::size_t>(term)]);
         text += powers[static_cast<std::size_t>(term)];
     }
     return text;
 }
 
-std::string RootEquation(std::int32_t order, PolynomialValues const& values)
+std::string RootEquation(std::int32_t order, PolynomialValues const& values, SignedTermWriter const& signed_term)
 {
     auto const& joints = root_joints[static_cast<std::size_t>(order)];
     std::string text = "y = (x";
-    text += RootTerm(values[0]);
+    text += RootTerm(values[0], signed_term);
     for (std::int32_t factor = 1; factor <= order; ++factor) {
         text += joints[static_cast<std::size_t>(factor - 1)];
-        text += RootTerm(values[static_cast<std::size_t>(factor)]);
+        text += RootTerm(values[static_cast<std::size_t>(factor)], signed_term);
     }
     text += ")";
     return text;
@@ -59,18 +58,18 @@ std::string RootEquation(std::int32_t order, PolynomialValues const& values)
 
 }
 
-std::string RootTerm(double root)
+std::string RootTerm(double root, SignedTermWriter const& signed_term)
 {
-    return SignedTerm(0.0 - root);
+    return signed_term(0.0 - root);
 }
 
-std::string EquationText(std::int32_t order, std::int32_t mode, PolynomialValues const& values)
+std::string EquationText(std::int32_t order, std::int32_t mode, PolynomialValues const& values, SignedTermWriter const& signed_term)
 {
     if (!IsOrderIndex(order))
         return {};
     if (IsCoefficientMode(mode))
-        return CoefficientEquation(order, values);
-    return RootEquation(order, values);
+        return CoefficientEquation(order, values, signed_term);
+    return RootEquation(order, values, signed_term);
 }
 
 }

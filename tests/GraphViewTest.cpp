@@ -90,6 +90,9 @@ MappingCase const mapping_cases[] = {
     { 560, 460, 0.0, 100.0, 280, -4370 },
     // 282.5 and 227.5: halfway cases go away from zero.
     { 565, 455, 0.0, 0.0, 283, 227 },
+    // 85 * 7 / 10 is 59.5, which rounds to 60; dividing first, 7 / 10 * 85 falls
+    // just below and would give column 59 and row 26.
+    { 85, 85, 2.0, 2.0, 60, 25 },
 };
 
 TEST(GraphViewTest, MappingStretchesTheSquareToTheCanvas)

@@ -18,17 +18,22 @@ struct UpdateCase {
     char const* k_text;
     char const* formula;
     double stored_h, stored_k;
+    // A pixel that the curve passes through, or none (-1) when the vertex is off the
+    // canvas.
+    std::int32_t curve_column { -1 }, curve_row { -1 };
 };
 
+// The curve pixels are the vertex's but for the polynomial whose vertex (-50, -125)
+// lies far off the canvas: that curve passes through the origin.
 UpdateCase const update_cases[] = {
-    { true, 0, 0, 0, "a = 0", "h = 0", "k = 0", "y = 0 * (x  + 0) ^ 2  + 0", 0.0, 0.0 },
-    { true, 30, -40, 0, "a = 1.5", "h = -2", "k = 0", "y = 1.5 * (x  + 2) ^ 2  + 0", -2.0, 0.0 },
-    { true, 20, 40, -20, "a = 1", "h = 2", "k = -1", "y = 1 * (x  - 2) ^ 2  - 1", 2.0, -1.0 },
-    { false, 20, -40, 20, "a = 1", "b = -2", "c = 1", "y = 1 * x^2  - 2 * x + 1", 1.0, 0.0 },
-    { false, 10, 20, 0, "a = 0.5", "b = 1", "c = 0", "y = 0.5 * x^2  + 1 * x + 0", -1.0, -0.5 },
-    { false, 1, 100, 0, "a = 0.05", "b = 5", "c = 0", "y = 0.05 * x^2  + 5 * x + 0", -50.0, -125.0 },
-    { false, 40, -80, 20, "a = 2", "b = -4", "c = 1", "y = 2 * x^2  - 4 * x + 1", 1.0, -1.0 },
-    { false, -100, -100, 26, "a = -5", "b = -5", "c = 1.3", "y = -5 * x^2  - 5 * x + 1.3", -0.5, 2.55 },
+    { true, 0, 0, 0, "a = 0", "h = 0", "k = 0", "y = 0 * (x  + 0) ^ 2  + 0", 0.0, 0.0, 100, 230 },
+    { true, 30, -40, 0, "a = 1.5", "h = -2", "k = 0", "y = 1.5 * (x  + 2) ^ 2  + 0", -2.0, 0.0, 168, 230 },
+    { true, 20, 40, -20, "a = 1", "h = 2", "k = -1", "y = 1 * (x  - 2) ^ 2  - 1", 2.0, -1.0, 392, 276 },
+    { false, 20, -40, 20, "a = 1", "b = -2", "c = 1", "y = 1 * x^2  - 2 * x + 1", 1.0, 0.0, 336, 230 },
+    { false, 10, 20, 0, "a = 0.5", "b = 1", "c = 0", "y = 0.5 * x^2  + 1 * x + 0", -1.0, -0.5, 224, 253 },
+    { false, 1, 100, 0, "a = 0.05", "b = 5", "c = 0", "y = 0.05 * x^2  + 5 * x + 0", -50.0, -125.0, 280, 230 },
+    { false, 40, -80, 20, "a = 2", "b = -4", "c = 1", "y = 2 * x^2  - 4 * x + 1", 1.0, -1.0, 336, 276 },
+    { false, -100, -100, 26, "a = -5", "b = -5", "c = 1.3", "y = -5 * x^2  - 5 * x + 1.3", -0.5, 2.55, 252, 113 },
     // Positions beyond the range, as a form switch may write them, read the same way.
     { true, 20, -120, 180, "a = 1", "h = -6", "k = 9", "y = 1 * (x  + 6) ^ 2  + 9", -6.0, 9.0 },
 };
@@ -46,10 +51,12 @@ TEST_F(ParabolaUpdateTest, LabelsEquationAndVertexInBothForms)
         EXPECT_EQ(window->a, c.a * 5 / 100.0);
         EXPECT_EQ(window->h, c.stored_h);
         EXPECT_EQ(window->k, c.stored_k);
+        if (c.curve_column >= 0) {
+            EXPECT_EQ(PixelAt(*window, c.curve_column, c.curve_row), 0x000000u) << "the curve at " << c.curve_column << ", " << c.curve_row;
+        }
     }
 }
 
-// Vertex (2, 1) with a = 1 on the canvas's initial 560 x 460.
 TEST_F(ParabolaUpdateTest, KnownParabolaOverGridAxesAndFrame)
 {
     auto window = OpenWindow();

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/Numbers.h"
 #include "framework/Object.h"
+#include "parabola/SignedTerm.h"
 #include "polynomial/Curvesketcher.h"
 #include "polynomial/PolynomialEquation.h"
 
@@ -55,7 +57,18 @@ TEST(PolynomialEquation, RowsOfEveryOrderAndMode)
         { std::numeric_limits<std::int32_t>::min(), 0, coefficients, "" },
     };
     for (auto const& c : cases)
-        EXPECT_EQ(EquationText(c.order, c.mode, c.values), c.expected) << "order " << c.order << ", mode " << c.mode;
+        EXPECT_EQ(EquationText(c.order, c.mode, c.values, SignedTerm), c.expected) << "order " << c.order << ", mode " << c.mode;
+}
+
+// Every signed term and every root constant comes from the writer that the window
+// hands over, and nothing else of the text does.
+TEST(PolynomialEquation, SignedTermsComeFromTheGivenWriter)
+{
+    auto const marked = [](double value) { return "<" + Str(value) + ">"; };
+    PolynomialValues const values { 1, -2, 0.5, 0, -4.95, 3 };
+    EXPECT_EQ(EquationText(4, 0, values, marked), "y = 1 x^5<-2> x^4<0.5>x^3<0>x^2<-4.95>x<3>");
+    EXPECT_EQ(EquationText(4, 1, values, marked), "y = (x<-1>) (x<2>) (x<-0.5>) ( x<0>) (x<4.95>)");
+    EXPECT_EQ(EquationText(1, 1, values, marked), "y = (x<-1>) * (x<2>)");
 }
 
 // PlusOrMinus reads nothing of its window, so an unconstructed one serves.
@@ -79,7 +92,7 @@ TEST(PolynomialEquation, SignedAndRootTerms)
     };
     for (auto const& c : cases) {
         EXPECT_EQ(window->PlusOrMinus(c.value), c.signed_term) << c.value;
-        EXPECT_EQ(RootTerm(c.value), c.root_term) << c.value;
+        EXPECT_EQ(RootTerm(c.value, [&](double v) { return window->PlusOrMinus(v); }), c.root_term) << c.value;
     }
 }
 

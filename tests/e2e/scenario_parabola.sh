@@ -1,7 +1,8 @@
 # The parabola window driven by keyboard in the real program: the sliders set to
-# a = 1, h = 2, k = 1, then Polynomial Form (Ctrl+2) and Vertex Form (Ctrl+1), which
-# keep the same parabola; a screenshot then shows the grid, the axes, the frame and
-# the curve with its vertex at (2, 1).
+# a = 1, h = 2, k = 1, then Polynomial Form (Ctrl+2), which rewrites the equation and
+# leaves the graph as it was, and Vertex Form (Ctrl+1), which brings the first
+# equation back; a screenshot then shows the grid, the axes, the frame and the curve
+# with its vertex at (2, 1). Every step waits for what it must show, not for a time.
 source "$E2E_LIB"
 
 # The top row of the graph canvas in a screenshot. The canvas stands 20 pixels
@@ -29,36 +30,72 @@ expect_canvas_pixel() {
     [ "$found" = "$colour" ] || fail "$what: canvas pixel ($column, $row) is $found, expected $colour"
 }
 
+# Takes screenshots of the parabola window as NAME until the check (a command that
+# is handed the screenshot) passes, and prints its path; fails after the timeout.
+screenshot_until() {
+    local name="$1" what="$2" file
+    shift 2
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    while true; do
+        file="$(screenshot "$parabola" "$name")"
+        if "$@" "$file"; then
+            printf '%s\n' "$file"
+            return 0
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what (see $name.png)"
+        sleep 0.1
+    done
+}
+
+# How many pixels of an area (WIDTHxHEIGHT+LEFT+TOP of the screenshot) differ
+# between two screenshots.
+area_pixels_differing() {
+    local area="$1" name="${1//[^0-9]/_}"
+    convert "$2" -crop "$area" +repage "$E2E_ARTIFACTS/area-$name-a.png"
+    convert "$3" -crop "$area" +repage "$E2E_ARTIFACTS/area-$name-b.png"
+    compare -metric AE "$E2E_ARTIFACTS/area-$name-a.png" "$E2E_ARTIFACTS/area-$name-b.png" null: 2>&1 || true
+}
+
+# The equation label (content left 20, top 485, 560 x 30; the canvas is at top 14)
+# and the canvas, 560 x 460.
+formula_area() { printf '560x30+20+%s' $((top - 14 + 485)); }
+canvas_area() { printf '560x460+20+%s' "$top"; }
+
+# The first drawing: the frame found, the curve of a = 0 along the horizontal axis.
+first_drawing_shown() {
+    local found
+    found="$(canvas_top "$1")"
+    [ -n "$found" ] && [ "$(pixel "$1" $((20 + 100)) $((found + 230)))" = 000000 ] &&
+        [ "$(pixel "$1" $((20 + 30)) $((found + 100)))" = FFFFFF ]
+}
+vertex_shown() {
+    [ "$(pixel "$1" $((20 + 392)) $((top + 184)))" = 000000 ] &&
+        [ "$(pixel "$1" $((20 + 336)) $((top + 138)))" = 000000 ]
+}
+# Polynomial Form rewrites the equation and keeps the very same parabola.
+polynomial_form_shown() {
+    [ "$(area_pixels_differing "$(formula_area)" "$before" "$1")" != 0 ] &&
+        [ "$(area_pixels_differing "$(canvas_area)" "$before" "$1")" = 0 ]
+}
+vertex_form_back() {
+    [ "$(area_pixels_differing "$(formula_area)" "$before" "$1")" = 0 ]
+}
+
 start_program
 parabola="$(wait_window Arcsketcher)"
-sleep 0.5
+first="$(screenshot_until first-drawing "no first drawing of the graph" first_drawing_shown)"
+top="$(canvas_top "$first")"
 
 # The keyboard reaches K first, then H, then A; a page step is one whole unit.
 send_keys "$parabola" Prior
 send_keys "$parabola" Tab Prior Prior
 send_keys "$parabola" Tab Prior
-sleep 0.5
-before="$(screenshot "$parabola" vertex-form)"
+before="$(screenshot_until vertex-form "the sliders did not set the vertex (2, 1)" vertex_shown)"
 send_keys "$parabola" ctrl+2
-sleep 0.5
-converted="$(screenshot "$parabola" polynomial-form)"
+converted="$(screenshot_until polynomial-form "Ctrl+2 did not show the polynomial form of the same parabola" polynomial_form_shown)"
 send_keys "$parabola" ctrl+1
-sleep 0.5
-
-shot="$(screenshot "$parabola" parabola)"
-top="$(canvas_top "$shot")"
-[ -n "$top" ] || fail "no graph canvas in the screenshot"
-
-# The equation label (content left 20, top 485, 560 x 30; the canvas is at top 14)
-# shows the other form's equation after Ctrl+2 and the first one again after Ctrl+1.
-formula_pixels_differing() {
-    local area="560x30+20+$((top - 14 + 485))"
-    convert "$1" -crop "$area" +repage "$E2E_ARTIFACTS/formula-a.png"
-    convert "$2" -crop "$area" +repage "$E2E_ARTIFACTS/formula-b.png"
-    compare -metric AE "$E2E_ARTIFACTS/formula-a.png" "$E2E_ARTIFACTS/formula-b.png" null: 2>&1 || true
-}
-[ "$(formula_pixels_differing "$before" "$converted")" != 0 ] || fail "Ctrl+2 left the equation as it was"
-[ "$(formula_pixels_differing "$before" "$shot")" = 0 ] || fail "Ctrl+1 did not bring the vertex form back"
+shot="$(screenshot_until parabola "Ctrl+1 did not bring the vertex form back" vertex_form_back)"
+[ "$(canvas_top "$shot")" = "$top" ] || fail "the graph canvas moved"
 
 expect_canvas_pixel 30 100 FFFFFF "background"
 expect_canvas_pixel 56 100 E0E0E0 "vertical grid line x = -4"
