@@ -1,5 +1,7 @@
 #include "framework/PropertyStream.h"
 
+#include "framework/Trace.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -311,6 +313,14 @@ std::vector<PropertyEntry> ReadPropertyStream(std::span<std::uint8_t const> stre
 
 void SetProperties(Object& target, std::span<std::uint8_t const> stream)
 {
-    for (auto const& entry : ReadPropertyStream(stream))
+    auto const entries = ReadPropertyStream(stream);
+    // A control's table names the control, which lets a trace show when each table
+    // was applied.
+    std::string_view subject;
+    for (auto const& entry : entries)
+        if (entry.name == "Name" && std::holds_alternative<std::string>(entry.value.value))
+            subject = entry.value.AsText();
+    Trace("SetProperties", subject);
+    for (auto const& entry : entries)
         target.SetProperty(entry.name, entry.value);
 }

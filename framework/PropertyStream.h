@@ -28,7 +28,7 @@ struct PropertyEntry {
     bool operator==(PropertyEntry const&) const = default;
 };
 
-// Row builders, so that a table reads like its specification and a text literal
+// Row builders, so that a table reads row by row and a text literal
 // can never turn into a Boolean.
 PropertyEntry Int32Entry(std::string_view name, std::int32_t value);
 PropertyEntry BooleanEntry(std::string_view name, bool value);

@@ -9,6 +9,7 @@
 #include "framework/Label.h"
 #include "framework/Runtime.h"
 #include "framework/Slider.h"
+#include "ConstructionTrace.h"
 #include "ParabolaWindowFixture.h"
 
 namespace {
@@ -40,6 +41,22 @@ std::string KindOf(Control& control)
     if (dynamic_cast<Slider*>(&control))
         return "Slider";
     return "other";
+}
+
+// Each control gets its table before its handler, so the positions that the tables
+// set reach no handler; the labels get no handler at all.
+TEST_F(ParabolaWindowTest, EachHandlerIsAttachedRightAfterItsControlsTable)
+{
+    auto const steps = TablesAndHandlers([&] { OpenWindow(false); });
+    EXPECT_EQ(steps, (std::vector<std::string> {
+        "SetProperties ",
+        "SetProperties Graph", "RuntimeAddEventHandler Graph",
+        "SetProperties Formula",
+        "SetProperties KSlider", "RuntimeAddEventHandler KSlider",
+        "SetProperties HSlider", "RuntimeAddEventHandler HSlider",
+        "SetProperties ASlider", "RuntimeAddEventHandler ASlider",
+        "SetProperties AValue", "SetProperties HValue", "SetProperties KValue",
+    }));
 }
 
 TEST_F(ParabolaWindowTest, EightControlsInTabOrderFromTheirTables)
@@ -81,7 +98,7 @@ TEST_F(ParabolaWindowTest, EightControlsInTabOrderFromTheirTables)
 }
 
 // Until the canvas is first painted the window shows its tables: creating the
-// controls, whose tables set the sliders' positions, reached no handler.
+// controls ran no update.
 TEST_F(ParabolaWindowTest, NewWindowShowsItsTablesUntilItsFirstPaint)
 {
     auto window = OpenWindow(false);

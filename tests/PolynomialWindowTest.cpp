@@ -15,6 +15,7 @@
 #include "polynomial/ValueDisplay.h"
 #include "polynomial/ValueSlider.h"
 #include "shell/MenuBar1.h"
+#include "tests/ConstructionTrace.h"
 #include "tests/PolynomialWindowFixture.h"
 
 namespace {
@@ -111,7 +112,7 @@ TEST_F(PolynomialWindowTest, NewWindowBeforeItsFirstUpdate)
     EXPECT_EQ(window->OrderMenu().ListIndex(), 0);
     EXPECT_EQ(window->ModeMenu().ListIndex(), 0);
 
-    // No handler ran while the tables were applied: the labels show their tables.
+    // Creating the controls ran no update: the labels show their tables.
     EXPECT_EQ(window->Formula().Text(), "");
     char const* const texts[] = { "a = 0", "b = 0", "c = 0", "d = 0", "e = 0", "f = 0" };
     for (std::int32_t i = 0; i < 6; ++i)
@@ -119,6 +120,29 @@ TEST_F(PolynomialWindowTest, NewWindowBeforeItsFirstUpdate)
 
     Testing::ProcessEvents();
     EXPECT_EQ(window->Formula().Text(), "y = 0 x  + 0");
+}
+
+// The sixteen controls in creation order, each table applied before its control's
+// handler is attached; the value labels get none.
+TEST_F(PolynomialWindowTest, EachHandlerIsAttachedRightAfterItsControlsTable)
+{
+    auto const steps = TablesAndHandlers([&] { OpenWindow(false); });
+    std::vector<std::string> const slider { "SetProperties ValueSlider", "RuntimeAddEventHandler ValueSlider" };
+    std::vector<std::string> expected { "SetProperties ", "SetProperties Graph", "RuntimeAddEventHandler Graph", "SetProperties Formula" };
+    auto const add = [&](std::vector<std::string> const& more) { expected.insert(expected.end(), more.begin(), more.end()); };
+    add(slider); // 2
+    add(slider); // 1
+    add(slider); // 0
+    add({ "SetProperties ValueDisplay", "SetProperties ValueDisplay", "SetProperties ValueDisplay" });
+    add({ "SetProperties OrderMenu", "RuntimeAddEventHandler OrderMenu" });
+    add(slider); // 3
+    add({ "SetProperties ValueDisplay" });
+    add({ "SetProperties ModeMenu", "RuntimeAddEventHandler ModeMenu" });
+    add(slider); // 4
+    add({ "SetProperties ValueDisplay" });
+    add(slider); // 5
+    add({ "SetProperties ValueDisplay" });
+    EXPECT_EQ(steps, expected);
 }
 
 TEST_F(PolynomialWindowTest, MemberConstructorSetsTheIndex)
