@@ -1,14 +1,33 @@
 #include "parabola/LayoutTables.h"
 
 #include <initializer_list>
+#include <span>
 
 namespace {
 
-PropertyStream WithPlace(ControlPlace const& place, std::initializer_list<PropertyEntry> rest)
+PropertyStream WithPlace(ControlPlace const& place, std::initializer_list<PropertyEntry> rest, std::span<PropertyEntry const> tail = {})
 {
     auto rows = PlaceRows(place);
     rows.insert(rows.end(), rest);
+    rows.insert(rows.end(), tail.begin(), tail.end());
     return WritePropertyStream(rows);
+}
+
+// The rows that close the tables of both text controls, labels and pop-up menus.
+std::span<PropertyEntry const> TextControlTail()
+{
+    static PropertyEntry const rows[] = {
+        TextEntry("HelpTag", ""),
+        BooleanEntry("AutoDeactivate", true),
+        TextEntry("TextFont", "System"),
+        BooleanEntry("Bold", false),
+        BooleanEntry("Italic", false),
+        BooleanEntry("Underline", false),
+        TextEntry("DataSource", ""),
+        TextEntry("DataField", ""),
+        TextEntry("InitialParent", ""),
+    };
+    return rows;
 }
 
 }
@@ -87,16 +106,18 @@ PropertyStream LabelTableStream(ControlPlace const& place, std::string_view text
         BooleanEntry("Visible", visible),
         BooleanEntry("Selectable", false),
         BooleanEntry("Transparent", false),
-        TextEntry("HelpTag", ""),
-        BooleanEntry("AutoDeactivate", true),
-        TextEntry("TextFont", "System"),
-        BooleanEntry("Bold", false),
-        BooleanEntry("Italic", false),
-        BooleanEntry("Underline", false),
-        TextEntry("DataSource", ""),
-        TextEntry("DataField", ""),
-        TextEntry("InitialParent", ""),
-    });
+    }, TextControlTail());
+}
+
+PropertyStream PopupMenuTableStream(ControlPlace const& place, std::string_view initial_value)
+{
+    return WithPlace(place, {
+        BooleanEntry("TabStop", true),
+        BooleanEntry("Enabled", true),
+        TextEntry("InitialValue", initial_value),
+        Int32Entry("ListIndex", 0),
+        BooleanEntry("Visible", true),
+    }, TextControlTail());
 }
 
 PropertyStream SliderTableStream(ControlPlace const& place, bool visible)

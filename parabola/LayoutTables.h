@@ -37,6 +37,9 @@ PropertyStream WindowTableStream(std::string_view title, std::int32_t height);
 
 PropertyStream CanvasTableStream(ControlPlace const& place);
 PropertyStream LabelTableStream(ControlPlace const& place, std::string_view text, std::int32_t text_align, bool visible);
+// A pop-up menu whose rows are one text joined by carriage returns, the first
+// selected.
+PropertyStream PopupMenuTableStream(ControlPlace const& place, std::string_view initial_value);
 // A live slider over the positions -100 to 100, starting at 0, with a line step of
 // one position and a page step of twenty.
 PropertyStream SliderTableStream(ControlPlace const& place, bool visible);

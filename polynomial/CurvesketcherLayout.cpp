@@ -11,29 +11,6 @@ namespace Curvesketcher {
 
 namespace {
 
-// A pop-up menu's rows are one text joined by carriage returns, the first selected.
-PropertyStream PopupMenuTableStream(ControlPlace const& place, std::string_view initial_value)
-{
-    auto rows = PlaceRows(place);
-    rows.insert(rows.end(), {
-        BooleanEntry("TabStop", true),
-        BooleanEntry("Enabled", true),
-        TextEntry("InitialValue", initial_value),
-        Int32Entry("ListIndex", 0),
-        BooleanEntry("Visible", true),
-        TextEntry("HelpTag", ""),
-        BooleanEntry("AutoDeactivate", true),
-        TextEntry("TextFont", "System"),
-        BooleanEntry("Bold", false),
-        BooleanEntry("Italic", false),
-        BooleanEntry("Underline", false),
-        TextEntry("DataSource", ""),
-        TextEntry("DataField", ""),
-        TextEntry("InitialParent", ""),
-    });
-    return WritePropertyStream(rows);
-}
-
 // Row k of the value area: the label at left 20 and the slider at left 122, at the
 // same top. The tab indexes follow the order of creation, not the rows.
 struct ValueRow {
