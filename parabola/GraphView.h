@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -55,6 +56,19 @@ inline bool GraphViewHasPixel(std::int32_t width, std::int32_t height, double x,
         return false;
     return GraphViewFitsInt32(GraphViewAxisOffset(RuntimeCvtSInt32ToReal64(width), x))
         && GraphViewRowFits(height, GraphViewAxisOffset(RuntimeCvtSInt32ToReal64(height), y));
+}
+
+// A bound on |y| within which every sample of the curve has a pixel on a canvas of
+// that size, so that ordinary samples need not be rounded twice, once for the test
+// and once by the mapping. Within it the row offset stays below 2^29 in magnitude,
+// far inside the 32-bit range; a canvas too large for that gets -1: every sample
+// takes the exact test.
+inline double GraphViewSureY(std::int32_t width, std::int32_t height)
+{
+    constexpr double limit = 536870912.0; // 2^29
+    if (width > limit || height > limit)
+        return -1.0;
+    return limit * 10.0 / std::max(1.0, RuntimeCvtSInt32ToReal64(height)) - 6.0;
 }
 
 // The mapping of a point to a pixel of the window's canvas. It reads the canvas
@@ -115,10 +129,11 @@ void DrawGraphView(GraphWindow& window, Function&& f)
     }
 
     g.SetForeColor(GraphViewColor::Curve);
+    double const sure_y = GraphViewSureY(canvas.Width(), canvas.Height());
     bool first_sample = true;
     for (double x = -5.0; !(x > 5.0); x += 0.01) {
         double const y = f(x);
-        if (!GraphViewHasPixel(canvas.Width(), canvas.Height(), x, y)) {
+        if (!(std::fabs(y) <= sure_y) && !GraphViewHasPixel(canvas.Width(), canvas.Height(), x, y)) {
             first_sample = true;
             continue;
         }
