@@ -7,6 +7,7 @@
 #include <QPalette>
 
 #include "framework/NativeControl.h"
+#include "framework/Trace.h"
 #include "framework/Window.h"
 
 namespace {
@@ -102,6 +103,9 @@ void Label::SetTextSize(float points)
 
 void Label::SetTextUnit(std::int32_t unit)
 {
+    // A new label's unit is already 0, the only one; the trace shows whether and
+    // when a window set it.
+    Trace("SetTextUnit", Name());
     m_text_unit = unit;
 }
 

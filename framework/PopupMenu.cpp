@@ -5,6 +5,7 @@
 
 #include "framework/ControlEvents.h"
 #include "framework/NativeControl.h"
+#include "framework/Trace.h"
 #include "framework/Window.h"
 
 namespace {
@@ -25,6 +26,14 @@ void Configure(QComboBox& combo, PopupMenu const& model)
 PopupMenu::PopupMenu() = default;
 
 PopupMenu::~PopupMenu() = default;
+
+void PopupMenu::SetTextUnit(std::int32_t unit)
+{
+    // As a label's: the unit a new menu starts with is the only one, so only the
+    // trace shows the setting.
+    Trace("SetTextUnit", Name());
+    m_text_unit = unit;
+}
 
 void PopupMenu::SetInitialValue(std::string_view rows)
 {

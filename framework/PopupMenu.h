@@ -25,7 +25,7 @@ public:
     std::int32_t ListIndex() const { return m_list_index; }
     void SetListIndex(std::int32_t);
     std::int32_t TextUnit() const { return m_text_unit; }
-    void SetTextUnit(std::int32_t unit) { m_text_unit = unit; }
+    void SetTextUnit(std::int32_t unit);
 
     bool AcceptsFocus() const override { return true; }
     void AddChangeHandler(ChangeHandler handler);

@@ -28,6 +28,15 @@ FormCase const form_cases[] = {
     // 25.999999999999996 and -96.99999999999999 go to the nearest position.
     { "c a hair below 26", false, -100, -100, 26, Command::PolynomialForm, -100, 26 },
     { "h a hair above -97", false, -10, -97, 0, Command::VertexForm, -97, 235 },
+    // Doubles on a tie or a hair from one: the same arithmetic in another order, or
+    // a rounding of its own before the conversion, lands one position away.
+    { "H a hair past a tie, polynomial form", true, -45, -13, 0, Command::PolynomialForm, -59, -19 },
+    { "H on a tie, polynomial form", true, -31, -15, 0, Command::PolynomialForm, -46, -17 },
+    { "K a hair past a tie, polynomial form", true, 24, -35, -15, Command::PolynomialForm, 84, 59 },
+    { "K on a tie, polynomial form", true, 18, 30, 6, Command::PolynomialForm, -54, 46 },
+    { "H a hair past a tie, vertex form", false, -20, -93, 0, Command::VertexForm, -47, 108 },
+    { "H and K on ties, vertex form", false, 32, -8, 11, Command::VertexForm, 2, 10 },
+    { "H a hair short of a tie, K a hair past one, vertex form", false, -32, -24, 20, Command::VertexForm, -7, 25 },
     // With a = 0 only the doubles that are finite move a slider.
     { "a = 0 in vertex form to polynomial", true, 0, 40, 20, Command::PolynomialForm, 0, 20 },
     { "a = 0 in vertex form to vertex", true, 0, 20, 20, Command::VertexForm, 20, 20 },

@@ -41,14 +41,13 @@ std::vector<StreamCase> StreamCases()
     };
 }
 
-// Each table is one constant with every row of its class in order.
+// Each table holds every row of its class in order.
 TEST(ParabolaLayoutTest, EveryTableHoldsItsRowsInOrder)
 {
     for (auto const& c : StreamCases()) {
         SCOPED_TRACE(c.table);
         PropertyStream const& stream = c.stream();
         EXPECT_EQ(stream.size(), c.bytes);
-        EXPECT_EQ(&stream, &c.stream());
         EXPECT_EQ(ReadPropertyStream(stream), c.rows);
     }
 }

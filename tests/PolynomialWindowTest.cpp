@@ -102,11 +102,9 @@ TEST_F(PolynomialWindowTest, NewWindowBeforeItsFirstUpdate)
         EXPECT_EQ(window->ValueSlider(i).Minimum(), -100);
         EXPECT_EQ(window->ValueSlider(i).Maximum(), 100);
         EXPECT_EQ(window->ValueDisplay(i).TextSize(), 14.0f);
-        EXPECT_EQ(window->ValueDisplay(i).TextUnit(), 0);
     }
     EXPECT_EQ(window->Formula().TextSize(), 14.0f);
     EXPECT_EQ(window->Formula().TextAlign(), 1);
-    EXPECT_EQ(window->OrderMenu().TextUnit(), 0);
     EXPECT_EQ(window->OrderMenu().Rows(), (std::vector<std::string> { "Linear", "Quadratic", "Cubic", "BiQuadratic", "Quintic" }));
     EXPECT_EQ(window->ModeMenu().Rows(), (std::vector<std::string> { "Specify Coefficients", "Specify Roots" }));
     EXPECT_EQ(window->OrderMenu().ListIndex(), 0);
@@ -123,25 +121,30 @@ TEST_F(PolynomialWindowTest, NewWindowBeforeItsFirstUpdate)
 }
 
 // The sixteen controls in creation order, each table applied before its control's
-// handler is attached; the value labels get none.
+// handler is attached; the value labels get none. The labels and the menus get their
+// text unit before their table: 0, the unit they already start with, so only the
+// trace shows that the window sets it.
 TEST_F(PolynomialWindowTest, EachHandlerIsAttachedRightAfterItsControlsTable)
 {
-    auto const steps = TablesAndHandlers([&] { OpenWindow(false); });
+    auto const steps = ConstructionSteps([&] { OpenWindow(false); });
     std::vector<std::string> const slider { "SetProperties ValueSlider", "RuntimeAddEventHandler ValueSlider" };
-    std::vector<std::string> expected { "SetProperties ", "SetProperties Graph", "RuntimeAddEventHandler Graph", "SetProperties Formula" };
+    std::vector<std::string> const display { "SetTextUnit ValueDisplay", "SetProperties ValueDisplay" };
+    std::vector<std::string> expected { "SetProperties ", "SetProperties Graph", "RuntimeAddEventHandler Graph", "SetTextUnit Formula", "SetProperties Formula" };
     auto const add = [&](std::vector<std::string> const& more) { expected.insert(expected.end(), more.begin(), more.end()); };
     add(slider); // 2
     add(slider); // 1
     add(slider); // 0
-    add({ "SetProperties ValueDisplay", "SetProperties ValueDisplay", "SetProperties ValueDisplay" });
-    add({ "SetProperties OrderMenu", "RuntimeAddEventHandler OrderMenu" });
+    add(display); // 0
+    add(display); // 1
+    add(display); // 2
+    add({ "SetTextUnit OrderMenu", "SetProperties OrderMenu", "RuntimeAddEventHandler OrderMenu" });
     add(slider); // 3
-    add({ "SetProperties ValueDisplay" });
-    add({ "SetProperties ModeMenu", "RuntimeAddEventHandler ModeMenu" });
+    add(display); // 3
+    add({ "SetTextUnit ModeMenu", "SetProperties ModeMenu", "RuntimeAddEventHandler ModeMenu" });
     add(slider); // 4
-    add({ "SetProperties ValueDisplay" });
+    add(display); // 4
     add(slider); // 5
-    add({ "SetProperties ValueDisplay" });
+    add(display); // 5
     EXPECT_EQ(steps, expected);
 }
 

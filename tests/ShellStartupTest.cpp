@@ -122,6 +122,9 @@ struct EndCase {
     int status;
     // Text of the one line on standard error; empty when nothing may be reported.
     std::string_view report;
+    // Whether a run that ends in an unhandled exception comes first, in the same
+    // process and with nothing reset in between.
+    bool after_a_failed_run { false };
 };
 
 // Names the case in failure messages.
@@ -142,6 +145,14 @@ class ShellExit : public ShellTest, public ::testing::WithParamInterface<EndCase
 // state and the menu bar are released, and the status tells how it ended.
 TEST_P(ShellExit, ShutsDownAndReportsTheStatus)
 {
+    if (GetParam().after_a_failed_run) {
+        Testing::PostToEventLoop([] { throw ReportedError("the run before fails"); });
+        testing::internal::CaptureStderr();
+        int const status_before = ProgramEntry();
+        testing::internal::GetCapturedStderr();
+        ASSERT_EQ(status_before, 1);
+    }
+
     std::weak_ptr<MenuBar> bar;
     bool bar_made = false;
     SetTraceSink([&](std::string_view step) {
@@ -185,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(, ShellExit,
                 Testing::PressKeys(*front, "Ctrl+Z");
             },
             1, "undo has nothing" },
-        // A quit after a failed run is a normal end again.
-        EndCase { "QuitAfterAFailure", [] { ChooseMenuItem("FileQuit"); }, 0, "" }),
+        // The fixture resets the status before each test, so only a failed run in
+        // the same test shows that its status does not outlive it.
+        EndCase { "QuitAfterAFailure", [] { ChooseMenuItem("FileQuit"); }, 0, "", true }),
     [](auto const& info) { return std::string(info.param.label); });
