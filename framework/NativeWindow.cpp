@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -59,8 +60,52 @@ protected:
         event->accept();
     }
 
+public:
+    // A key is about to be matched against the shortcuts of this window, which has the
+    // keyboard. Its commands are judged with it in front: where the framework last
+    // learnt of another front window (a menu opened in another window, a window shown
+    // without the focus), the menus are brought up to date for this one first, so that
+    // a command enabled here is not dropped as another window's disabled one.
+    void KeyboardCommandComing()
+    {
+        Framework::RunAtBoundary([window = m_window] {
+            auto open = window.lock();
+            if (open && open->IsOpen() && FrontWindow() != open)
+                Framework::BringToFront(*open);
+        });
+    }
+
 private:
     std::weak_ptr<Window> m_window;
+};
+
+// Sees every key before the toolkit matches it against the shortcuts, in whatever
+// widget of a window it arrives: the toolkit sends the override query to the focused
+// widget and up its parents, and lets no disabled action take a shortcut.
+class KeyboardCommandWatcher final : public QObject {
+public:
+    using QObject::QObject;
+
+    // One per application object, which owns it.
+    static void Install()
+    {
+        static QPointer<KeyboardCommandWatcher> installed;
+        auto* application = QCoreApplication::instance();
+        if (installed || !application)
+            return;
+        installed = new KeyboardCommandWatcher(application);
+        application->installEventFilter(installed);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
+            if (auto* frame = dynamic_cast<FrameWindow*>(static_cast<QWidget*>(watched)->window()))
+                frame->KeyboardCommandComing();
+        }
+        return false;
+    }
 };
 
 // The window's content: its size is the window's Width and Height.
@@ -105,6 +150,7 @@ int BoundedSize(std::int32_t size)
 NativeWindow::NativeWindow(Window& window)
     : m_window(std::static_pointer_cast<Window>(window.shared_from_this()))
 {
+    KeyboardCommandWatcher::Install();
     auto* main = new FrameWindow(m_window);
     m_main = main;
     auto* content = new ContentWidget(m_window);

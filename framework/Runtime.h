@@ -43,7 +43,9 @@ std::shared_ptr<Application> GetAppObject();
 std::shared_ptr<Window> GetImplicitWindow(std::string_view class_name);
 // Every open window, front one first.
 std::vector<std::shared_ptr<Window>> OpenWindows();
-// The front window, or nil when no window is open.
+// The front window, or nil when no window is open: the window that the window
+// system last activated, or in which a command was last chosen. Showing a window
+// does not make it the front one; a window opened while none is open is in front.
 std::shared_ptr<Window> FrontWindow();
 
 // Brings the menus' enabled state up to date: disables every AutoEnable item but the

@@ -62,9 +62,12 @@ void Window::ShowNative()
         NativeResized(m_native->Content()->width(), m_native->Content()->height());
     else
         m_native->SetContentSize(m_width, m_height);
-    // A window the system shows is the one the user works in next; its menus are
-    // brought up to date at once, so that they never show another window's state.
-    Framework::BringToFront(*this);
+    // Showing a window does not make it the front one: the window system decides
+    // that, and tells through the window's activation. Keys stay with the window that
+    // has them, so its commands must stay enabled. Only a window that is in front
+    // already (the first one) brings the menus up to date for itself.
+    if (FrontWindow().get() == this)
+        UpdateMenuItems();
 }
 
 void Window::ApplyFocusOrder()

@@ -258,15 +258,17 @@ struct ViewCase {
 
 class FrameworkMenuView : public FrameworkMenu, public ::testing::WithParamInterface<ViewCase> { };
 
-// On a real display the window that the user works in need not be the one that the
-// framework last put in front (a window shown without being activated): a command
-// chosen in a window's own menu bar goes to that window.
-TEST_P(FrameworkMenuView, ACommandGoesToTheWindowWhoseMenuBarItWasChosenIn)
+// On a real display the window that has the keyboard need not be the one that the
+// framework last put in front: here a menu of the other window was opened with the
+// mouse, which gives that window no keyboard. A command chosen in a window, in its
+// own menu bar or by its shortcut, is judged with that window in front and goes to it.
+TEST_P(FrameworkMenuView, ACommandGoesToTheWindowWhereItWasChosen)
 {
     auto const& param = GetParam();
     auto back = OpenNamed("Back", param.back_takes_alpha);
     auto front = OpenNamed("Front", param.front_takes_alpha);
-    Testing::Activate(*front);
+    Testing::Activate(*back);
+    EXPECT_FALSE(Testing::ChooseInMenuView(*front, "&Gamma", Testing::MenuChoice::Click)) << "Gamma has no handler";
     ASSERT_EQ(FrontWindow(), front);
     Calls().clear();
 
@@ -281,24 +283,40 @@ INSTANTIATE_TEST_SUITE_P(ByWindow, FrameworkMenuView,
     ::testing::Values(
         ViewCase { "ClickedWhereOnlyThatWindowTakesIt", true, false, Testing::MenuChoice::Click },
         ViewCase { "ClickedWhereBothTakeIt", true, true, Testing::MenuChoice::Click },
+        ViewCase { "ShortcutWhereOnlyThatWindowTakesIt", true, false, Testing::MenuChoice::Shortcut },
         ViewCase { "ShortcutWhereBothTakeIt", true, true, Testing::MenuChoice::Shortcut }),
     [](auto const& info) { return std::string(info.param.label); });
 
-TEST_F(FrameworkMenu, AWindowShownComesToTheFrontWithItsMenusUpToDate)
+// Only the window system makes a window the front one. A window shown keeps the
+// keyboard where it was until the window system activates it, and with it the front
+// window and the menus' state: the offscreen platform activates every window that it
+// shows, but only once its events run.
+TEST_F(FrameworkMenu, AWindowShownComesToTheFrontWhenTheWindowSystemActivatesIt)
 {
-    auto handling = Open<HandlingWindow>();
-    ASSERT_TRUE(Enabled("ToolsAlpha"));
-    // No event is processed: whatever the window system does later, the menus show
-    // the new front window's state at once.
+    auto handling = RuntimeNewObject<HandlingWindow>();
+    handling->Constructor();
+    // The first window is in front from the start, and its menus show it at once.
+    EXPECT_EQ(FrontWindow(), handling);
+    EXPECT_TRUE(Enabled("ToolsAlpha"));
+    EXPECT_FALSE(Enabled("ToolsGamma"));
+    Testing::Activate(*handling);
+
     auto plain = RuntimeNewObject<PlainWindow>();
     plain->Constructor();
+    EXPECT_EQ(FrontWindow(), handling);
+    EXPECT_TRUE(Enabled("ToolsAlpha"));
+    auto alpha_shown_enabled = [&] {
+        for (auto const& entry : Testing::MenuView(*handling))
+            if (entry.text == "&Alpha")
+                return entry.enabled;
+        return false;
+    };
+    EXPECT_TRUE(alpha_shown_enabled());
+
+    Testing::ProcessEvents();
     EXPECT_EQ(FrontWindow(), plain);
     EXPECT_FALSE(Enabled("ToolsAlpha"));
-    for (auto const& entry : Testing::MenuView(*handling)) {
-        if (entry.text == "&Alpha") {
-            EXPECT_FALSE(entry.enabled);
-        }
-    }
+    EXPECT_FALSE(alpha_shown_enabled());
 }
 
 TEST_F(FrameworkMenu, AnUnknownItemIsNil)

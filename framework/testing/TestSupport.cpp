@@ -86,18 +86,28 @@ void ProcessEvents()
     }
 }
 
-void Activate(Window& window)
+namespace {
+
+// Asks the window system to give the window the keyboard, and waits until it has;
+// the framework learns of it as of any activation.
+void ActivateNatively(Window& window)
 {
     auto* main = MainOf(window);
-    if (main && main->isVisible()) {
-        // The offscreen platform stacks nothing; it only activates.
-        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-            main->raise();
-        main->activateWindow();
-        if (QApplication::activeWindow() != main)
-            (void)QTest::qWaitForWindowActive(main, 1000);
-        ProcessEvents();
-    }
+    if (!main || !main->isVisible() || QApplication::activeWindow() == main)
+        return;
+    // The offscreen platform stacks nothing; it only activates.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        main->raise();
+    main->activateWindow();
+    (void)QTest::qWaitForWindowActive(main, 1000);
+    ProcessEvents();
+}
+
+}
+
+void Activate(Window& window)
+{
+    ActivateNatively(window);
     // Whatever the window system did, the window is the framework's front window now,
     // as a click on it would make it.
     if (window.IsOpen() && FrontWindow().get() != &window)
@@ -106,7 +116,7 @@ void Activate(Window& window)
 
 void PressKeys(Window& window, std::string_view keys)
 {
-    Activate(window);
+    ActivateNatively(window);
     auto const parts = QString::fromUtf8(keys.data(), static_cast<qsizetype>(keys.size())).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (auto const& part : parts) {
         auto* main = MainOf(window);
@@ -162,12 +172,19 @@ bool ChooseInMenuView(Window& window, std::string_view text, MenuChoice how)
     auto* action = FindMenuAction(*main->menuWidget(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), path);
     if (!action)
         throw NilObjectException("the window's menu bar shows no item " + std::string(text));
-    if (how == MenuChoice::Click) {
-        for (auto* menu : path)
-            emit menu->aboutToShow();
+    if (how == MenuChoice::Shortcut) {
+        // The key goes the way of every key: the toolkit matches it against the
+        // enabled shortcuts of the window that has the keyboard.
+        bool chosen = false;
+        auto const connection = QObject::connect(action, &QAction::triggered, [&chosen] { chosen = true; });
+        PressKeys(window, action->shortcut().toString(QKeySequence::PortableText).toStdString());
+        QObject::disconnect(connection);
+        return chosen;
     }
+    for (auto* menu : path)
+        emit menu->aboutToShow();
     bool const enabled = action->isEnabled();
-    // A disabled item cannot be clicked, and its shortcut does nothing.
+    // A disabled item cannot be clicked.
     if (enabled)
         action->trigger();
     ProcessEvents();

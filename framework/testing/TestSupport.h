@@ -28,7 +28,9 @@ void Activate(Window& window);
 // Types keys into the window's focused control, or the window itself when nothing
 // has focus: a key sequence such as "Ctrl+3", "Right", "Left", "PgUp", "PgDown",
 // "Home", "End", "Tab", "Backtab", "Down"; several separated by commas.
-// Shortcuts go through the window's menu bar view, as real keys do.
+// The window system gives the window the keyboard first where it has not got it,
+// which is an activation like any other; the framework's front window is otherwise
+// left as it is. Shortcuts go through the window's menu bar view, as real keys do.
 void PressKeys(Window& window, std::string_view keys);
 
 // A drag of the thumb by the user: pressed, moved through each position, released.
@@ -54,10 +56,11 @@ struct MenuViewEntry {
 std::vector<MenuViewEntry> MenuView(Window& window);
 
 // The user chooses the item of that text (with its "&" marks) in the window's own
-// view of its menu bar: Click opens the menus that lead to it first, Shortcut fires it
-// as its key would. Neither activates the window or waits for the window system, as
-// on a display where the window that the user works in is not the one the framework
-// last learnt of. Returns whether the item was enabled, so that it could be chosen.
+// view of its menu bar: Click opens the menus that lead to it first and clicks it,
+// without activating the window, as on a display where the window that the user
+// works in is not the one the framework last learnt of; Shortcut presses its key in
+// the window as PressKeys does. Returns whether the item was chosen, which a
+// disabled item cannot be.
 enum class MenuChoice { Click, Shortcut };
 bool ChooseInMenuView(Window& window, std::string_view text, MenuChoice how);
 

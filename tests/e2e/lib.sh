@@ -79,6 +79,15 @@ send_keys() {
     xdotool key --clearmodifiers "$@"
 }
 
+# Gives the window the keyboard where no window manager is there to ask (the X
+# input focus, which the toolkit takes for activation), and types keys into it.
+focus_and_send_keys() {
+    local window="$1"
+    shift
+    xdotool windowfocus --sync "$window" >/dev/null 2>&1 || fail "cannot focus window $window"
+    xdotool key --clearmodifiers "$@"
+}
+
 # Writes a screenshot of the window to $E2E_ARTIFACTS/NAME.png and prints its path.
 screenshot() {
     local window="$1"
@@ -115,3 +124,50 @@ expect_exit() {
     wait_exit
     [ "$EXIT_STATUS" -eq "$1" ] || fail "exit status $EXIT_STATUS, expected $1"
 }
+
+# Takes screenshots of the window as NAME until the check (a command that is handed
+# the screenshot) passes, and prints its path; fails with WHAT after the timeout.
+screenshot_until() {
+    local window="$1" name="$2" what="$3" file
+    shift 3
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    while true; do
+        file="$(screenshot "$window" "$name")"
+        if "$@" "$file"; then
+            printf '%s\n' "$file"
+            return 0
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what (see $name.png)"
+        sleep 0.1
+    done
+}
+
+# How many pixels of an area (WIDTHxHEIGHT+LEFT+TOP of the screenshot) differ
+# between two screenshots.
+area_pixels_differing() {
+    local area="$1" name="${1//[^0-9]/_}"
+    convert "$2" -crop "$area" +repage "$E2E_ARTIFACTS/area-$name-a.png"
+    convert "$3" -crop "$area" +repage "$E2E_ARTIFACTS/area-$name-b.png"
+    compare -metric AE "$E2E_ARTIFACTS/area-$name-a.png" "$E2E_ARTIFACTS/area-$name-b.png" null: 2>&1 || true
+}
+
+# The top row of a window's graph canvas in its screenshot. The canvas stands 20
+# pixels from the content's left edge, and its frame's left column is the one long
+# black run in that column of the image (a menu bar may sit above the content).
+canvas_top() {
+    local file="$1"
+    convert "$file" -alpha off -crop "1x100000+20+0" +repage -depth 8 txt:- |
+        awk -F'[,:]' '
+            /^#/ { next }
+            {
+                y = $2 + 0
+                black = ($0 ~ /#000000/)
+                if (black) { if (run == 0) start = y; run++ } else run = 0
+                if (run > best) { best = run; best_start = start }
+            }
+            END { if (best >= 400) print best_start }'
+}
+
+# The equation label under a window's graph (content left 20, top 485, 560 x 30; the
+# canvas is at top 14), given the canvas's top row in the screenshot.
+formula_area() { printf '560x30+20+%s' $(($1 - 14 + 485)); }

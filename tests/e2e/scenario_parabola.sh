@@ -5,23 +5,6 @@
 # with its vertex at (2, 1). Every step waits for what it must show, not for a time.
 source "$E2E_LIB"
 
-# The top row of the graph canvas in a screenshot. The canvas stands 20 pixels
-# from the content's left edge, and its frame's left column is the one long black
-# run in that column of the image (a menu bar may sit above the content).
-canvas_top() {
-    local file="$1"
-    convert "$file" -alpha off -crop "1x100000+20+0" +repage -depth 8 txt:- |
-        awk -F'[,:]' '
-            /^#/ { next }
-            {
-                y = $2 + 0
-                black = ($0 ~ /#000000/)
-                if (black) { if (run == 0) start = y; run++ } else run = 0
-                if (run > best) { best = run; best_start = start }
-            }
-            END { if (best >= 400) print best_start }'
-}
-
 # Fails unless the canvas pixel (column, row) has the colour.
 expect_canvas_pixel() {
     local column="$1" row="$2" colour="$3" what="$4"
@@ -30,35 +13,7 @@ expect_canvas_pixel() {
     [ "$found" = "$colour" ] || fail "$what: canvas pixel ($column, $row) is $found, expected $colour"
 }
 
-# Takes screenshots of the parabola window as NAME until the check (a command that
-# is handed the screenshot) passes, and prints its path; fails after the timeout.
-screenshot_until() {
-    local name="$1" what="$2" file
-    shift 2
-    local deadline=$((SECONDS + E2E_TIMEOUT))
-    while true; do
-        file="$(screenshot "$parabola" "$name")"
-        if "$@" "$file"; then
-            printf '%s\n' "$file"
-            return 0
-        fi
-        [ "$SECONDS" -lt "$deadline" ] || fail "$what (see $name.png)"
-        sleep 0.1
-    done
-}
-
-# How many pixels of an area (WIDTHxHEIGHT+LEFT+TOP of the screenshot) differ
-# between two screenshots.
-area_pixels_differing() {
-    local area="$1" name="${1//[^0-9]/_}"
-    convert "$2" -crop "$area" +repage "$E2E_ARTIFACTS/area-$name-a.png"
-    convert "$3" -crop "$area" +repage "$E2E_ARTIFACTS/area-$name-b.png"
-    compare -metric AE "$E2E_ARTIFACTS/area-$name-a.png" "$E2E_ARTIFACTS/area-$name-b.png" null: 2>&1 || true
-}
-
-# The equation label (content left 20, top 485, 560 x 30; the canvas is at top 14)
-# and the canvas, 560 x 460.
-formula_area() { printf '560x30+20+%s' $((top - 14 + 485)); }
+# The canvas, 560 x 460.
 canvas_area() { printf '560x460+20+%s' "$top"; }
 
 # The first drawing: the frame found, the curve of a = 0 along the horizontal axis.
@@ -74,27 +29,27 @@ vertex_shown() {
 }
 # Polynomial Form rewrites the equation and keeps the very same parabola.
 polynomial_form_shown() {
-    [ "$(area_pixels_differing "$(formula_area)" "$before" "$1")" != 0 ] &&
+    [ "$(area_pixels_differing "$(formula_area "$top")" "$before" "$1")" != 0 ] &&
         [ "$(area_pixels_differing "$(canvas_area)" "$before" "$1")" = 0 ]
 }
 vertex_form_back() {
-    [ "$(area_pixels_differing "$(formula_area)" "$before" "$1")" = 0 ]
+    [ "$(area_pixels_differing "$(formula_area "$top")" "$before" "$1")" = 0 ]
 }
 
 start_program
 parabola="$(wait_window Arcsketcher)"
-first="$(screenshot_until first-drawing "no first drawing of the graph" first_drawing_shown)"
+first="$(screenshot_until "$parabola" first-drawing "no first drawing of the graph" first_drawing_shown)"
 top="$(canvas_top "$first")"
 
 # The keyboard reaches K first, then H, then A; a page step is one whole unit.
 send_keys "$parabola" Prior
 send_keys "$parabola" Tab Prior Prior
 send_keys "$parabola" Tab Prior
-before="$(screenshot_until vertex-form "the sliders did not set the vertex (2, 1)" vertex_shown)"
+before="$(screenshot_until "$parabola" vertex-form "the sliders did not set the vertex (2, 1)" vertex_shown)"
 send_keys "$parabola" ctrl+2
-converted="$(screenshot_until polynomial-form "Ctrl+2 did not show the polynomial form of the same parabola" polynomial_form_shown)"
+converted="$(screenshot_until "$parabola" polynomial-form "Ctrl+2 did not show the polynomial form of the same parabola" polynomial_form_shown)"
 send_keys "$parabola" ctrl+1
-shot="$(screenshot_until parabola "Ctrl+1 did not bring the vertex form back" vertex_form_back)"
+shot="$(screenshot_until "$parabola" parabola "Ctrl+1 did not bring the vertex form back" vertex_form_back)"
 [ "$(canvas_top "$shot")" = "$top" ] || fail "the graph canvas moved"
 
 expect_canvas_pixel 30 100 FFFFFF "background"
