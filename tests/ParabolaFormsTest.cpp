@@ -37,6 +37,7 @@ FormCase const form_cases[] = {
     { "H a hair past a tie, vertex form", false, -20, -93, 0, Command::VertexForm, -47, 108 },
     { "H and K on ties, vertex form", false, 32, -8, 11, Command::VertexForm, 2, 10 },
     { "H a hair short of a tie, K a hair past one, vertex form", false, -32, -24, 20, Command::VertexForm, -7, 25 },
+    { "K on a tie, vertex form", false, -98, -98, -86, Command::VertexForm, -10, -62 },
     // With a = 0 only the doubles that are finite move a slider.
     { "a = 0 in vertex form to polynomial", true, 0, 40, 20, Command::PolynomialForm, 0, 20 },
     { "a = 0 in vertex form to vertex", true, 0, 20, 20, Command::VertexForm, 20, 20 },
