@@ -20,12 +20,6 @@
 
 namespace Framework {
 
-State& GetState()
-{
-    static State state;
-    return state;
-}
-
 void RunAtBoundary(std::function<void()> const& code)
 {
     auto& state = GetState();
