@@ -14,6 +14,7 @@
 #include <QResizeEvent>
 #include <QWidget>
 
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/EventBoundary.h"
 #include "framework/Object.h"
 #include "framework/Window.h"
 
@@ -27,11 +28,6 @@ void RuntimeRun();
 // Ends the event loop (File > Quit).
 void RuntimeQuit();
 
-// Every handler that the framework calls from the event loop runs through the helper,
-// which returns the exception that escaped, or nil.
-using ExceptionHelper = std::exception_ptr (*)(std::function<void()> const&);
-void RuntimeSetExceptionHelper(ExceptionHelper helper);
-std::exception_ptr CallFunctionWithExceptionHandling(std::function<void()> const& function);
 // Writes one line naming the exception to standard error and sets the exit status
 // to 1; it returns.
 void UnhandledException(std::exception_ptr exception);

@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
 #include "framework/NativeControl.h"
 #include "framework/NativeWindow.h"

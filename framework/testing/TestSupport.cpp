@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
 #include "framework/NativeControl.h"
 #include "framework/NativeWindow.h"
