@@ -9,6 +9,7 @@
 #include "framework/Application.h"
 #include "framework/EventBoundary.h"
 #include "framework/Object.h"
+#include "framework/UnhandledException.h"
 #include "framework/Window.h"
 
 // The runtime and the application's life. Everything runs on one thread.
@@ -27,10 +28,6 @@ void RunFrameworkInitialization(void (*startup)());
 void RuntimeRun();
 // Ends the event loop (File > Quit).
 void RuntimeQuit();
-
-// Writes one line naming the exception to standard error and sets the exit status
-// to 1; it returns.
-void UnhandledException(std::exception_ptr exception);
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application);
 std::shared_ptr<Application> GetAppObject();
