@@ -34,13 +34,4 @@ struct State {
 
 State& GetState();
 
-void AddOpenWindow(std::shared_ptr<Window> window, bool in_front);
-void RemoveOpenWindow(Window const& window);
-void MoveToFront(Window const& window);
-// Moves the window to the front and brings the menus up to date for it.
-void BringToFront(Window const& window);
-
-// Closes every window (no menu update is due while the framework shuts down).
-void CloseAllWindows();
-
 }

@@ -15,9 +15,9 @@
 #include <QWidget>
 
 #include "framework/EventBoundaryPrivate.h"
-#include "framework/FrameworkState.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
+#include "framework/WindowOrderPrivate.h"
 
 namespace {
 

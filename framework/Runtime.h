@@ -10,6 +10,7 @@
 #include "framework/EventBoundary.h"
 #include "framework/Object.h"
 #include "framework/UnhandledException.h"
+#include "framework/WindowOrder.h"
 #include "framework/Window.h"
 
 // The runtime and the application's life. Everything runs on one thread.
@@ -31,15 +32,6 @@ void RuntimeQuit();
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application);
 std::shared_ptr<Application> GetAppObject();
-
-// The open implicit window of that class name, or nil.
-std::shared_ptr<Window> GetImplicitWindow(std::string_view class_name);
-// Every open window, front one first.
-std::vector<std::shared_ptr<Window>> OpenWindows();
-// The front window, or nil when no window is open: the window that the window
-// system last activated, or in which a command was last chosen. Showing a window
-// does not make it the front one; a window opened while none is open is in front.
-std::shared_ptr<Window> FrontWindow();
 
 // Brings the menus' enabled state up to date: disables every AutoEnable item but the
 // menu titles and Quit, raises EnableMenuItems on the application object and on the

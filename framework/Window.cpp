@@ -16,6 +16,7 @@
 #include "framework/NativeWindow.h"
 #include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrderPrivate.h"
 
 Window::Window() = default;
 

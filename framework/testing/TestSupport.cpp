@@ -23,6 +23,7 @@
 #include "framework/NativeWindow.h"
 #include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrderPrivate.h"
 
 namespace Testing {
 
