@@ -1,17 +1,16 @@
 #pragma once
 
-#include <exception>
-#include <functional>
 #include <memory>
-#include <string_view>
-#include <vector>
 
 #include "framework/Application.h"
-#include "framework/EventBoundary.h"
 #include "framework/Object.h"
+
+// The runtime's other parts come with it, so that code that starts, drives or tests
+// the program reaches all of them through this one header.
+#include "framework/EventBoundary.h"
+#include "framework/MenuDispatch.h"
 #include "framework/UnhandledException.h"
 #include "framework/WindowOrder.h"
-#include "framework/Window.h"
 
 // The runtime and the application's life. Everything runs on one thread.
 
@@ -32,16 +31,6 @@ void RuntimeQuit();
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application);
 std::shared_ptr<Application> GetAppObject();
-
-// Brings the menus' enabled state up to date: disables every AutoEnable item but the
-// menu titles and Quit, raises EnableMenuItems on the application object and on the
-// front window, then enables every item for which the front window has a handler.
-void UpdateMenuItems();
-// Carries out a menu command as if it were chosen: Quit ends the event loop;
-// otherwise the front window's handler is asked first, then the application's, and
-// the first that returns true ends it. A disabled item does nothing. Returns whether
-// a handler took it.
-bool ChooseMenuItem(std::string_view name);
 
 // Module finalisation of the framework: closes every window, then releases the
 // window lists and the application object.

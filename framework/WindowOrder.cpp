@@ -6,7 +6,7 @@
 
 #include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
-#include "framework/Runtime.h"
+#include "framework/MenuDispatch.h"
 
 namespace Framework {
 
