@@ -15,8 +15,9 @@
 #include <QWidget>
 
 #include "framework/EventBoundaryPrivate.h"
-#include "framework/Runtime.h"
+#include "framework/MenuDispatch.h"
 #include "framework/Window.h"
+#include "framework/WindowOrder.h"
 #include "framework/WindowOrderPrivate.h"
 
 namespace {
