@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "framework/FrameworkState.h"
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/Window.h"
 
 // Raises a control's own event with its handler: nothing without a handler, while

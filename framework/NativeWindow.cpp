@@ -14,9 +14,11 @@
 #include <QResizeEvent>
 #include <QWidget>
 
-#include "framework/FrameworkState.h"
-#include "framework/Runtime.h"
+#include "framework/EventBoundaryPrivate.h"
+#include "framework/MenuDispatch.h"
 #include "framework/Window.h"
+#include "framework/WindowOrder.h"
+#include "framework/WindowOrderPrivate.h"
 
 namespace {
 

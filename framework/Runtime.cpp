@@ -1,125 +1,17 @@
 #include "framework/Runtime.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <exception>
 #include <memory>
-#include <string>
-#include <typeinfo>
-#if __has_include(<cxxabi.h>)
-#    include <cxxabi.h>
-#endif
+#include <utility>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
-#include "framework/NativeWindow.h"
 #include "framework/Trace.h"
-
-namespace Framework {
-
-State& GetState()
-{
-    static State state;
-    return state;
-}
-
-void RunAtBoundary(std::function<void()> const& code)
-{
-    auto& state = GetState();
-    // Once an exception has escaped, the loop is on its way out: events still queued
-    // run no more handler code, and the first exception stays the one reported.
-    if (state.escaped)
-        return;
-    std::exception_ptr escaped;
-    ++state.boundary_depth;
-    try {
-        escaped = state.exception_helper ? state.exception_helper(code) : CallFunctionWithExceptionHandling(code);
-    } catch (...) {
-        // A helper that lets an exception through must not let it reach Qt either.
-        escaped = std::current_exception();
-    }
-    --state.boundary_depth;
-    if (escaped && !state.escaped) {
-        state.escaped = escaped;
-        if (state.loop_depth > 0)
-            QCoreApplication::exit(1);
-    }
-    // Back in the event loop, nothing runs any more in a window closed meanwhile. Code
-    // outside the loop (start-up, a test) may still hold what it looked up, even
-    // while the toolkit sends it events: the releases then wait for the loop.
-    if (state.boundary_depth == 0 && state.loop_depth > 0)
-        ReleaseClosedControls();
-}
-
-void ReleaseLater(std::vector<std::shared_ptr<Control>> controls)
-{
-    auto& closed = GetState().closed_controls;
-    for (auto& control : controls)
-        closed.push_back(std::move(control));
-}
-
-void ReleaseClosedControls()
-{
-    // Taken off the list before any of them goes, so that nothing their destruction
-    // does can meet a list half cleared.
-    auto released = std::exchange(GetState().closed_controls, {});
-    released.clear();
-}
-
-void BringToFront(Window const& window)
-{
-    MoveToFront(window);
-    UpdateMenuItems();
-}
-
-void AddOpenWindow(std::shared_ptr<Window> window, bool in_front)
-{
-    auto& windows = GetState().windows;
-    if (in_front)
-        windows.insert(windows.begin(), std::move(window));
-    else
-        windows.push_back(std::move(window));
-}
-
-void RemoveOpenWindow(Window const& window)
-{
-    auto& windows = GetState().windows;
-    std::erase_if(windows, [&](auto const& open) { return open.get() == &window; });
-}
-
-void MoveToFront(Window const& window)
-{
-    auto& windows = GetState().windows;
-    auto it = std::find_if(windows.begin(), windows.end(), [&](auto const& open) { return open.get() == &window; });
-    if (it != windows.end())
-        std::rotate(windows.begin(), it, it + 1);
-}
-
-void CloseAllWindows()
-{
-    auto& state = GetState();
-    bool const was_finalizing = state.finalizing;
-    state.finalizing = true;
-    // Each close takes its window off the list; a copy keeps the walk valid.
-    auto windows = state.windows;
-    for (auto& window : windows)
-        window->Close();
-    state.windows.clear();
-    state.finalizing = was_finalizing;
-    ReleaseClosedControls();
-    DeleteDeferredWidgets();
-}
-
-void DeleteDeferredWidgets()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-}
+#include "framework/WindowOrderPrivate.h"
 
 using Framework::GetState;
 
@@ -198,61 +90,6 @@ void RuntimeQuit()
         state.quit_requested = true;
 }
 
-void RuntimeSetExceptionHelper(ExceptionHelper helper)
-{
-    GetState().exception_helper = helper;
-}
-
-std::exception_ptr CallFunctionWithExceptionHandling(std::function<void()> const& function)
-{
-    try {
-        function();
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
-}
-
-namespace {
-
-// The name of an exception's own class as the source spells it, e.g.
-// "std::bad_alloc", where the compiler can tell it.
-std::string ExceptionTypeName(std::type_info const& type)
-{
-#if __has_include(<cxxabi.h>)
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> const name(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
-    if (status == 0 && name)
-        return name.get();
-#endif
-    return type.name();
-}
-
-}
-
-void UnhandledException(std::exception_ptr exception)
-{
-    Trace("UnhandledException");
-    if (!exception)
-        return;
-    std::string line = "Unhandled ";
-    try {
-        std::rethrow_exception(exception);
-    } catch (RuntimeException const& error) {
-        line += std::string(error.TypeName()) + ": " + error.what();
-    } catch (std::exception const& error) {
-        line += ExceptionTypeName(typeid(error)) + ": " + error.what();
-    } catch (...) {
-        line += "exception of unknown type";
-    }
-    // One line, whatever the message holds.
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    line += '\n';
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
-    GetState().exit_status = 1;
-}
-
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application)
 {
     Trace("RuntimeRegisterAppObject");
@@ -262,125 +99,6 @@ void RuntimeRegisterAppObject(std::shared_ptr<Application> application)
 std::shared_ptr<Application> GetAppObject()
 {
     return GetState().application;
-}
-
-std::shared_ptr<Window> GetImplicitWindow(std::string_view class_name)
-{
-    for (auto const& window : GetState().windows)
-        if (window->ImplicitInstance() && window->ClassName() == class_name)
-            return window;
-    return nullptr;
-}
-
-std::vector<std::shared_ptr<Window>> OpenWindows()
-{
-    return GetState().windows;
-}
-
-std::shared_ptr<Window> FrontWindow()
-{
-    auto const& windows = GetState().windows;
-    return windows.empty() ? nullptr : windows.front();
-}
-
-namespace {
-
-// Menu titles (the bar's own children) and Quit are always enabled; every other item
-// with AutoEnable waits for a handler or an EnableMenuItems handler to enable it.
-void DisableAutoEnableItems(MenuItem& parent, bool is_bar)
-{
-    for (auto const& item : parent.Children()) {
-        if (item->AutoEnable())
-            item->SetEnabled(is_bar || item->IsQuitItem());
-        DisableAutoEnableItems(*item, false);
-    }
-}
-
-void EnableHandledItems(MenuItem& parent, MenuHandlers const& handlers)
-{
-    for (auto const& item : parent.Children()) {
-        if (handlers.Has(item->Name()))
-            item->Enable();
-        EnableHandledItems(*item, handlers);
-    }
-}
-
-// The distinct bars in use: the application's and every open window's.
-std::vector<std::shared_ptr<MenuBar>> BarsInUse()
-{
-    std::vector<std::shared_ptr<MenuBar>> bars;
-    auto add = [&](std::shared_ptr<MenuBar> bar) {
-        if (bar && std::find(bars.begin(), bars.end(), bar) == bars.end())
-            bars.push_back(std::move(bar));
-    };
-    if (auto application = GetAppObject())
-        add(application->MenuBar());
-    for (auto const& window : GetState().windows)
-        add(window->MenuBar());
-    return bars;
-}
-
-void SyncMenuViews()
-{
-    for (auto const& window : GetState().windows)
-        if (auto* native = window->Native())
-            native->SyncMenuEnabling();
-}
-
-struct SyncViewsOnExit {
-    ~SyncViewsOnExit() { SyncMenuViews(); }
-};
-
-}
-
-void UpdateMenuItems()
-{
-    // Whatever an EnableMenuItems handler does, the views show the items' state.
-    SyncViewsOnExit sync;
-    for (auto const& bar : BarsInUse())
-        DisableAutoEnableItems(*bar, true);
-    auto application = GetAppObject();
-    auto front = FrontWindow();
-    if (application)
-        application->Event_EnableMenuItems();
-    if (front) {
-        front->Event_EnableMenuItems();
-        if (auto bar = front->MenuBar())
-            EnableHandledItems(*bar, front->Handlers());
-    }
-}
-
-bool ChooseMenuItem(std::string_view name)
-{
-    UpdateMenuItems();
-    auto application = GetAppObject();
-    auto front = FrontWindow();
-    std::shared_ptr<MenuItem> item;
-    if (front && front->MenuBar())
-        item = front->MenuBar()->Lookup(name);
-    if (!item && application && application->MenuBar())
-        item = application->MenuBar()->Lookup(name);
-    if (!item)
-        throw NilObjectException(std::string("no menu item named ") + std::string(name));
-    if (!item->Enabled())
-        return false;
-    if (item->IsQuitItem()) {
-        RuntimeQuit();
-        return true;
-    }
-    // A copy: the handler may close its window, which drops the registration.
-    auto ask = [name](MenuHandlers const& handlers) {
-        auto const* found = handlers.Find(name);
-        if (!found)
-            return false;
-        MenuHandler handler = *found;
-        return handler();
-    };
-    if (front && ask(front->Handlers()))
-        return true;
-    if (application && ask(application->Handlers()))
-        return true;
-    return false;
 }
 
 void FrameworkFinalize()

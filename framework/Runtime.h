@@ -1,14 +1,16 @@
 #pragma once
 
-#include <exception>
-#include <functional>
 #include <memory>
-#include <string_view>
-#include <vector>
 
 #include "framework/Application.h"
 #include "framework/Object.h"
-#include "framework/Window.h"
+
+// The runtime's other parts come with it, so that code that starts, drives or tests
+// the program reaches all of them through this one header.
+#include "framework/EventBoundary.h"
+#include "framework/MenuDispatch.h"
+#include "framework/UnhandledException.h"
+#include "framework/WindowOrder.h"
 
 // The runtime and the application's life. Everything runs on one thread.
 
@@ -27,36 +29,8 @@ void RuntimeRun();
 // Ends the event loop (File > Quit).
 void RuntimeQuit();
 
-// Every handler that the framework calls from the event loop runs through the helper,
-// which returns the exception that escaped, or nil.
-using ExceptionHelper = std::exception_ptr (*)(std::function<void()> const&);
-void RuntimeSetExceptionHelper(ExceptionHelper helper);
-std::exception_ptr CallFunctionWithExceptionHandling(std::function<void()> const& function);
-// Writes one line naming the exception to standard error and sets the exit status
-// to 1; it returns.
-void UnhandledException(std::exception_ptr exception);
-
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application);
 std::shared_ptr<Application> GetAppObject();
-
-// The open implicit window of that class name, or nil.
-std::shared_ptr<Window> GetImplicitWindow(std::string_view class_name);
-// Every open window, front one first.
-std::vector<std::shared_ptr<Window>> OpenWindows();
-// The front window, or nil when no window is open: the window that the window
-// system last activated, or in which a command was last chosen. Showing a window
-// does not make it the front one; a window opened while none is open is in front.
-std::shared_ptr<Window> FrontWindow();
-
-// Brings the menus' enabled state up to date: disables every AutoEnable item but the
-// menu titles and Quit, raises EnableMenuItems on the application object and on the
-// front window, then enables every item for which the front window has a handler.
-void UpdateMenuItems();
-// Carries out a menu command as if it were chosen: Quit ends the event loop;
-// otherwise the front window's handler is asked first, then the application's, and
-// the first that returns true ends it. A disabled item does nothing. Returns whether
-// a handler took it.
-bool ChooseMenuItem(std::string_view name);
 
 // Module finalisation of the framework: closes every window, then releases the
 // window lists and the application object.

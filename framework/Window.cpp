@@ -10,11 +10,14 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
+#include "framework/MenuDispatch.h"
 #include "framework/NativeControl.h"
 #include "framework/NativeWindow.h"
-#include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrder.h"
+#include "framework/WindowOrderPrivate.h"
 
 Window::Window() = default;
 

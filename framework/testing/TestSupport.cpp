@@ -17,11 +17,13 @@
 #include <QTest>
 #include <QWidget>
 
+#include "framework/EventBoundaryPrivate.h"
 #include "framework/FrameworkState.h"
 #include "framework/NativeControl.h"
 #include "framework/NativeWindow.h"
-#include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrder.h"
+#include "framework/WindowOrderPrivate.h"
 
 namespace Testing {
 

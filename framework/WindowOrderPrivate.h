@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/Window.h"
+
+// The framework's own sources keep the window order: a window joins it when it
+// opens, leaves it when it closes, and moves to the front when it is activated.
+namespace Framework {
+
+void AddOpenWindow(std::shared_ptr<Window> window, bool in_front);
+void RemoveOpenWindow(Window const& window);
+void MoveToFront(Window const& window);
+// Moves the window to the front and brings the menus up to date for it.
+void BringToFront(Window const& window);
+
+// Closes every window (no menu update is due while the framework shuts down).
+void CloseAllWindows();
+
+}
