@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Graphics.h"
+#include "framework/testing/GraphicsRecorder.h"
 
 namespace {
 
@@ -285,16 +286,19 @@ TEST(GraphicsTest, ResizeClearsTheSurfaceToWhite)
 
 TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
 {
+    auto const draw = [](Graphics& g) {
+        g.SetForeColor(0xE0E0E0);
+        g.DrawLine(-5, 2000000000, 560, 0);
+        g.FillRect(0, 0, -3, 4);
+        g.DrawRect(0, 0, 10, 10);
+    };
     auto g = Surface(10, 10);
     g->DrawLine(0, 0, 1, 1);
-    g->StartRecording();
-    g->SetForeColor(0xE0E0E0);
-    g->DrawLine(-5, 2000000000, 560, 0);
-    g->FillRect(0, 0, -3, 4);
-    g->DrawRect(0, 0, 10, 10);
-    auto const calls = g->StopRecording();
+    auto const calls = Testing::RecordGraphicsCalls(*g, [&] { draw(*g); });
+    EXPECT_EQ(g->Observer(), nullptr);
     g->FillRect(0, 0, 1, 1);
 
+    using Testing::GraphicsCall;
     std::vector<GraphicsCall> const expected {
         { GraphicsCall::Kind::ForeColor, 0xE0E0E0, 0, 0, 0 },
         { GraphicsCall::Kind::DrawLine, -5, 2000000000, 560, 0 },
@@ -302,7 +306,6 @@ TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
         { GraphicsCall::Kind::DrawRect, 0, 0, 10, 10 },
     };
     EXPECT_EQ(calls, expected);
-    EXPECT_TRUE(g->StopRecording().empty());
 }
 
 TEST(GraphicsTest, ListenerHearsOfEveryDrawingAfterItsPixelsChanged)
