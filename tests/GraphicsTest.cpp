@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -306,6 +308,25 @@ TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
         { GraphicsCall::Kind::DrawRect, 0, 0, 10, 10 },
     };
     EXPECT_EQ(calls, expected);
+
+    // Recording leaves the drawing itself as it is.
+    auto unrecorded = Surface(10, 10);
+    unrecorded->DrawLine(0, 0, 1, 1);
+    draw(*unrecorded);
+    unrecorded->FillRect(0, 0, 1, 1);
+    auto const pixel_count = static_cast<std::size_t>(g->DeviceWidth() * g->DeviceHeight());
+    EXPECT_TRUE(std::equal(g->DevicePixels(), g->DevicePixels() + pixel_count, unrecorded->DevicePixels()));
+}
+
+// A second recorder would take the calls from the first without a word.
+TEST(GraphicsTest, OneRecorderAtATime)
+{
+    auto g = Surface(10, 10);
+    Testing::GraphicsRecorder recorder(*g);
+    EXPECT_THROW(Testing::GraphicsRecorder { *g }, std::logic_error);
+    g->FillRect(0, 0, 1, 1);
+    EXPECT_EQ(recorder.Calls().size(), 1u);
+    EXPECT_EQ(g->Observer(), &recorder);
 }
 
 TEST(GraphicsTest, ListenerHearsOfEveryDrawingAfterItsPixelsChanged)
