@@ -116,15 +116,15 @@ Graphics::~Graphics() = default;
 
 void Graphics::SetForeColor(std::uint32_t rgb)
 {
-    if (m_recording) [[unlikely]]
-        m_recording->push_back({ GraphicsCall::Kind::ForeColor, rgb, 0, 0, 0 });
+    if (m_observer) [[unlikely]]
+        m_observer->OnSetForeColor(rgb);
     m_fore_color = rgb & 0xFFFFFF;
 }
 
 void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    if (m_recording) [[unlikely]]
-        m_recording->push_back({ GraphicsCall::Kind::DrawLine, x1, y1, x2, y2 });
+    if (m_observer) [[unlikely]]
+        m_observer->OnDrawLine(x1, y1, x2, y2);
 
     std::int64_t const dx = std::int64_t { x2 } - x1;
     std::int64_t const dy = std::int64_t { y2 } - y1;
@@ -162,8 +162,8 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
 
 void Graphics::FillRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
 {
-    if (m_recording) [[unlikely]]
-        m_recording->push_back({ GraphicsCall::Kind::FillRect, left, top, width, height });
+    if (m_observer) [[unlikely]]
+        m_observer->OnFillRect(left, top, width, height);
     if (width > 0 && height > 0)
         FillLogical(left, top, std::int64_t { left } + width, std::int64_t { top } + height);
     Changed();
@@ -171,8 +171,8 @@ void Graphics::FillRect(std::int32_t left, std::int32_t top, std::int32_t width,
 
 void Graphics::DrawRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
 {
-    if (m_recording) [[unlikely]]
-        m_recording->push_back({ GraphicsCall::Kind::DrawRect, left, top, width, height });
+    if (m_observer) [[unlikely]]
+        m_observer->OnDrawRect(left, top, width, height);
     if (width > 0 && height > 0) {
         std::int64_t const right = std::int64_t { left } + width;
         std::int64_t const bottom = std::int64_t { top } + height;
@@ -191,20 +191,6 @@ std::uint32_t Graphics::Pixel(std::int32_t x, std::int32_t y) const
     auto row = static_cast<std::size_t>(m_row_starts[static_cast<std::size_t>(y)]);
     auto column = static_cast<std::size_t>(m_column_starts[static_cast<std::size_t>(x)]);
     return m_pixels[row * static_cast<std::size_t>(m_device_width) + column] & 0xFFFFFF;
-}
-
-void Graphics::StartRecording()
-{
-    m_recording = std::make_unique<std::vector<GraphicsCall>>();
-}
-
-std::vector<GraphicsCall> Graphics::StopRecording()
-{
-    if (!m_recording)
-        return {};
-    auto calls = std::move(*m_recording);
-    m_recording.reset();
-    return calls;
 }
 
 void Graphics::Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio)

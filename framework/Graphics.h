@@ -2,20 +2,10 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
+#include "framework/GraphicsObserver.h"
 #include "framework/Object.h"
-
-// One recorded drawing call, for tests.
-struct GraphicsCall {
-    enum class Kind { ForeColor, DrawLine, FillRect, DrawRect };
-    Kind kind;
-    // ForeColor: a = 0xRRGGBB. DrawLine: a, b, c, d = x1, y1, x2, y2.
-    // FillRect and DrawRect: a, b, c, d = left, top, width, height.
-    std::int64_t a { 0 }, b { 0 }, c { 0 }, d { 0 };
-    bool operator==(GraphicsCall const&) const = default;
-};
 
 // A drawing surface: integer coordinates in logical pixels, a 1-pixel pen, no
 // antialiasing. The pixels are kept at device resolution (logical size times the
@@ -43,10 +33,6 @@ public:
     // The colour (0xRRGGBB) of a logical pixel; 0 outside the surface.
     std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
 
-    // Recording of calls for tests; costs one branch per call when off.
-    void StartRecording();
-    std::vector<GraphicsCall> StopRecording();
-
     // Framework side: the canvas that owns the surface gives it its size (its
     // content is then lost and cleared to white) and learns of every change.
     void Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio);
@@ -59,6 +45,10 @@ public:
     // Device pixels, row by row, each 0xFFRRGGBB.
     std::uint32_t const* DevicePixels() const { return m_pixels.data(); }
     void SetChangeListener(std::function<void()> listener);
+    // Hears of each drawing call before it is carried out; nil for none, which costs
+    // a drawing call one test of the pointer. The surface does not own it.
+    GraphicsObserver* Observer() const { return m_observer; }
+    void SetObserver(GraphicsObserver* observer) { m_observer = observer; }
 
 private:
     static std::vector<std::int32_t> BlockStarts(std::int32_t size, double ratio);
@@ -79,6 +69,6 @@ private:
     std::vector<std::int32_t> m_row_starts;
     std::uint32_t m_fore_color { 0 };
     std::vector<std::uint32_t> m_pixels;
-    std::unique_ptr<std::vector<GraphicsCall>> m_recording;
+    GraphicsObserver* m_observer { nullptr };
     std::function<void()> m_change_listener;
 };

@@ -9,10 +9,12 @@
 #include <gtest/gtest.h>
 
 #include "framework/Graphics.h"
+#include "framework/testing/GraphicsRecorder.h"
 #include "parabola/GraphView.h"
 
 namespace {
 
+using Testing::GraphicsCall;
 using Kind = GraphicsCall::Kind;
 
 // Stands in for a canvas: its size, its surface, and what the view read of it.
@@ -55,9 +57,7 @@ struct FakeGraphWindow {
 template<class Function>
 std::vector<GraphicsCall> RecordDrawing(FakeGraphWindow& window, Function&& f)
 {
-    window.canvas->surface->StartRecording();
-    DrawGraphView(window, f);
-    return window.canvas->surface->StopRecording();
+    return Testing::RecordGraphicsCalls(*window.canvas->surface, [&] { DrawGraphView(window, f); });
 }
 
 std::vector<GraphicsCall> CallsOfKind(std::vector<GraphicsCall> const& calls, Kind kind)

@@ -1,15 +1,18 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "framework/Graphics.h"
+#include "framework/testing/GraphicsRecorder.h"
 
 namespace {
 
@@ -285,16 +288,19 @@ TEST(GraphicsTest, ResizeClearsTheSurfaceToWhite)
 
 TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
 {
+    auto const draw = [](Graphics& g) {
+        g.SetForeColor(0xE0E0E0);
+        g.DrawLine(-5, 2000000000, 560, 0);
+        g.FillRect(0, 0, -3, 4);
+        g.DrawRect(0, 0, 10, 10);
+    };
     auto g = Surface(10, 10);
     g->DrawLine(0, 0, 1, 1);
-    g->StartRecording();
-    g->SetForeColor(0xE0E0E0);
-    g->DrawLine(-5, 2000000000, 560, 0);
-    g->FillRect(0, 0, -3, 4);
-    g->DrawRect(0, 0, 10, 10);
-    auto const calls = g->StopRecording();
+    auto const calls = Testing::RecordGraphicsCalls(*g, [&] { draw(*g); });
+    EXPECT_EQ(g->Observer(), nullptr);
     g->FillRect(0, 0, 1, 1);
 
+    using Testing::GraphicsCall;
     std::vector<GraphicsCall> const expected {
         { GraphicsCall::Kind::ForeColor, 0xE0E0E0, 0, 0, 0 },
         { GraphicsCall::Kind::DrawLine, -5, 2000000000, 560, 0 },
@@ -302,7 +308,25 @@ TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
         { GraphicsCall::Kind::DrawRect, 0, 0, 10, 10 },
     };
     EXPECT_EQ(calls, expected);
-    EXPECT_TRUE(g->StopRecording().empty());
+
+    // Recording leaves the drawing itself as it is.
+    auto unrecorded = Surface(10, 10);
+    unrecorded->DrawLine(0, 0, 1, 1);
+    draw(*unrecorded);
+    unrecorded->FillRect(0, 0, 1, 1);
+    auto const pixel_count = static_cast<std::size_t>(g->DeviceWidth() * g->DeviceHeight());
+    EXPECT_TRUE(std::equal(g->DevicePixels(), g->DevicePixels() + pixel_count, unrecorded->DevicePixels()));
+}
+
+// A second recorder would take the calls from the first without a word.
+TEST(GraphicsTest, OneRecorderAtATime)
+{
+    auto g = Surface(10, 10);
+    Testing::GraphicsRecorder recorder(*g);
+    EXPECT_THROW(Testing::GraphicsRecorder { *g }, std::logic_error);
+    g->FillRect(0, 0, 1, 1);
+    EXPECT_EQ(recorder.Calls().size(), 1u);
+    EXPECT_EQ(g->Observer(), &recorder);
 }
 
 TEST(GraphicsTest, ListenerHearsOfEveryDrawingAfterItsPixelsChanged)

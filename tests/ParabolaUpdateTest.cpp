@@ -104,8 +104,8 @@ TEST_F(ParabolaUpdateTest, PolynomialFormWithoutLeadingCoefficientDrawsTheLine)
         int drawings = 0;
         int lines = 0;
         for (auto const& call : Record(*window, [&] { window->UpdateGraph(); })) {
-            drawings += call.kind == GraphicsCall::Kind::FillRect;
-            lines += call.kind == GraphicsCall::Kind::DrawLine;
+            drawings += call.kind == Testing::GraphicsCall::Kind::FillRect;
+            lines += call.kind == Testing::GraphicsCall::Kind::DrawLine;
         }
         EXPECT_EQ(window->Formula().Text(), c.formula);
         EXPECT_EQ(window->AValue().Text(), "a = 0");

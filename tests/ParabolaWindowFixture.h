@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Graphics.h"
+#include "framework/testing/GraphicsRecorder.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/Arcsketcher.h"
 #include "shell/MenuBar1.h"
@@ -61,12 +62,9 @@ protected:
     }
 
     // The drawing calls that the action makes on the graph's surface.
-    static std::vector<GraphicsCall> Record(ParabolaWindow& window, std::function<void()> const& action)
+    static std::vector<Testing::GraphicsCall> Record(ParabolaWindow& window, std::function<void()> const& action)
     {
-        auto surface = window.Graph().Graphics();
-        surface->StartRecording();
-        action();
-        return surface->StopRecording();
+        return Testing::RecordGraphicsCalls(*window.Graph().Graphics(), action);
     }
 
     // How many whole drawings the action makes: each begins with its one FillRect.
@@ -74,7 +72,7 @@ protected:
     {
         int drawings = 0;
         for (auto const& call : Record(window, action))
-            drawings += call.kind == GraphicsCall::Kind::FillRect;
+            drawings += call.kind == Testing::GraphicsCall::Kind::FillRect;
         return drawings;
     }
 

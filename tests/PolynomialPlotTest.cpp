@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Graphics.h"
+#include "framework/testing/GraphicsRecorder.h"
 #include "framework/testing/TestSupport.h"
 #include "tests/PolynomialWindowFixture.h"
 
@@ -235,11 +236,9 @@ TEST_F(PolynomialPlotTest, FarSampleReachesTheSurfaceUnclipped)
     Testing::ChoosePopupRow(window->OrderMenu(), 4);
     SetPositions(*window, { 100, -100, 100, -100, 100, -100 });
     auto const surface = window->Graph().Graphics();
-    surface->StartRecording();
-    window->Graph().RaisePaint();
-    std::vector<GraphicsCall> lines;
-    for (auto const& call : surface->StopRecording())
-        if (call.kind == GraphicsCall::Kind::DrawLine)
+    std::vector<Testing::GraphicsCall> lines;
+    for (auto const& call : Testing::RecordGraphicsCalls(*surface, [&] { window->Graph().RaisePaint(); }))
+        if (call.kind == Testing::GraphicsCall::Kind::DrawLine)
             lines.push_back(call);
     ASSERT_EQ(lines.size(), 1022u);
     // The first curve segment follows the 22 grid lines.

@@ -11,6 +11,7 @@
 #include "framework/Label.h"
 #include "framework/PopupMenu.h"
 #include "framework/Slider.h"
+#include "framework/testing/GraphicsRecorder.h"
 #include "framework/testing/TestSupport.h"
 #include "polynomial/ValueDisplay.h"
 #include "polynomial/ValueSlider.h"
@@ -240,12 +241,9 @@ TEST_F(PolynomialWindowTest, EveryEventRunsOneWholeUpdate)
         // What the update writes is spoilt first, so that only an update restores it.
         window->Formula().SetText("stale");
         auto const surface = window->Graph().Graphics();
-        surface->StartRecording();
-        event.raise(*window);
-        auto const calls = surface->StopRecording();
         int fills = 0;
-        for (auto const& call : calls)
-            fills += call.kind == GraphicsCall::Kind::FillRect;
+        for (auto const& call : Testing::RecordGraphicsCalls(*surface, [&] { event.raise(*window); }))
+            fills += call.kind == Testing::GraphicsCall::Kind::FillRect;
         EXPECT_EQ(fills, event.drawings);
         EXPECT_NE(window->Formula().Text(), "stale");
     }
