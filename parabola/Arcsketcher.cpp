@@ -43,7 +43,7 @@ std::shared_ptr<Arcsketcher> Arcsketcher::Instance()
 void Arcsketcher::Layout()
 {
     SetMenuBar(MenuBar1::MenuBar1::Instance());
-    SetProperties(*this, WindowStream());
+    SetProperties(*this, WindowTable());
 }
 
 void Arcsketcher::CreateControls()
@@ -56,14 +56,14 @@ void Arcsketcher::CreateControls()
 // the positions the tables set reach no handler.
 void Arcsketcher::CreateControls0()
 {
-    CreateCanvas("Graph", GraphCanvasStream());
-    CreateLabel("Formula", FormulaStream());
-    CreateSlider("KSlider", KSliderStream(), &Arcsketcher::KSlider_ValueChanged);
-    CreateSlider("HSlider", HSliderStream(), &Arcsketcher::HSlider_ValueChanged);
-    CreateSlider("ASlider", ASliderStream(), &Arcsketcher::ASlider_ValueChanged);
-    CreateLabel("AValue", AValueStream());
-    CreateLabel("HValue", HValueStream());
-    CreateLabel("KValue", KValueStream());
+    CreateCanvas("Graph", GraphCanvasTable());
+    CreateLabel("Formula", FormulaTable());
+    CreateSlider("KSlider", KSliderTable(), &Arcsketcher::KSlider_ValueChanged);
+    CreateSlider("HSlider", HSliderTable(), &Arcsketcher::HSlider_ValueChanged);
+    CreateSlider("ASlider", ASliderTable(), &Arcsketcher::ASlider_ValueChanged);
+    CreateLabel("AValue", AValueTable());
+    CreateLabel("HValue", HValueTable());
+    CreateLabel("KValue", KValueTable());
 }
 
 template<class T>
@@ -74,25 +74,25 @@ void Arcsketcher::AddNewControl(std::string_view name)
     AddControl(name, control);
 }
 
-void Arcsketcher::CreateCanvas(std::string_view name, std::span<std::uint8_t const> stream)
+void Arcsketcher::CreateCanvas(std::string_view name, std::span<std::uint8_t const> table)
 {
     AddNewControl<Canvas>(name);
-    SetProperties(Find<Canvas>(name), stream);
+    SetProperties(Find<Canvas>(name), table);
     RuntimeAddEventHandler(Find<Canvas>(name), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Arcsketcher::Graph_Paint));
 }
 
-void Arcsketcher::CreateLabel(std::string_view name, std::span<std::uint8_t const> stream)
+void Arcsketcher::CreateLabel(std::string_view name, std::span<std::uint8_t const> table)
 {
     AddNewControl<Label>(name);
     Find<Label>(name).SetTextSize(14.0f);
     Find<Label>(name).SetTextUnit(0);
-    SetProperties(Find<Label>(name), stream);
+    SetProperties(Find<Label>(name), table);
 }
 
-void Arcsketcher::CreateSlider(std::string_view name, std::span<std::uint8_t const> stream, SliderHandler handler)
+void Arcsketcher::CreateSlider(std::string_view name, std::span<std::uint8_t const> table, SliderHandler handler)
 {
     AddNewControl<Slider>(name);
-    SetProperties(Find<Slider>(name), stream);
+    SetProperties(Find<Slider>(name), table);
     RuntimeAddEventHandler(Find<Slider>(name), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, handler));
 }
 

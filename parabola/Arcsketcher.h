@@ -69,9 +69,9 @@ private:
 
     template<class T>
     void AddNewControl(std::string_view name);
-    void CreateCanvas(std::string_view name, std::span<std::uint8_t const> stream);
-    void CreateLabel(std::string_view name, std::span<std::uint8_t const> stream);
-    void CreateSlider(std::string_view name, std::span<std::uint8_t const> stream, SliderHandler handler);
+    void CreateCanvas(std::string_view name, std::span<std::uint8_t const> table);
+    void CreateLabel(std::string_view name, std::span<std::uint8_t const> table);
+    void CreateSlider(std::string_view name, std::span<std::uint8_t const> table, SliderHandler handler);
     std::shared_ptr<MenuItem> MenuItemNamed(std::string_view name) const;
 };
 

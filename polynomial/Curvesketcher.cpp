@@ -72,7 +72,7 @@ void Curvesketcher::CreateGraph()
     auto canvas = New<Canvas>();
     canvas->Constructor();
     AddControl("Graph", canvas);
-    SetProperties(Graph(), GraphCanvasStream());
+    SetProperties(Graph(), GraphCanvasTable());
     RuntimeAddEventHandler(Graph(), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Curvesketcher::Graph_Paint));
 }
 
