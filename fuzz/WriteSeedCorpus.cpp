@@ -21,15 +21,15 @@ namespace {
 std::vector<std::pair<std::string, PropertyStream const*>> Tables()
 {
     std::vector<std::pair<std::string, PropertyStream const*>> tables {
-        { "arcsketcher-window", &Arcsketcher::WindowStream() },
-        { "arcsketcher-formula", &Arcsketcher::FormulaStream() },
-        { "arcsketcher-kslider", &Arcsketcher::KSliderStream() },
-        { "arcsketcher-hslider", &Arcsketcher::HSliderStream() },
-        { "arcsketcher-aslider", &Arcsketcher::ASliderStream() },
-        { "arcsketcher-avalue", &Arcsketcher::AValueStream() },
-        { "arcsketcher-hvalue", &Arcsketcher::HValueStream() },
-        { "arcsketcher-kvalue", &Arcsketcher::KValueStream() },
-        { "graph-canvas", &GraphCanvasStream() },
+        { "arcsketcher-window", &Arcsketcher::WindowTable() },
+        { "arcsketcher-formula", &Arcsketcher::FormulaTable() },
+        { "arcsketcher-kslider", &Arcsketcher::KSliderTable() },
+        { "arcsketcher-hslider", &Arcsketcher::HSliderTable() },
+        { "arcsketcher-aslider", &Arcsketcher::ASliderTable() },
+        { "arcsketcher-avalue", &Arcsketcher::AValueTable() },
+        { "arcsketcher-hvalue", &Arcsketcher::HValueTable() },
+        { "arcsketcher-kvalue", &Arcsketcher::KValueTable() },
+        { "graph-canvas", &GraphCanvasTable() },
         { "curvesketcher-window", &Curvesketcher::WindowTable() },
         { "curvesketcher-formula", &Curvesketcher::FormulaTable() },
         { "curvesketcher-ordermenu", &Curvesketcher::OrderMenuTable() },
@@ -57,10 +57,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot make %s: %s\n", folder.c_str(), error.message().c_str());
         return 1;
     }
-    for (auto const& [name, stream] : Tables()) {
+    for (auto const& [name, table] : Tables()) {
         auto const path = folder / name;
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<char const*>(stream->data()), static_cast<std::streamsize>(stream->size()));
+        file.write(reinterpret_cast<char const*>(table->data()), static_cast<std::streamsize>(table->size()));
         if (!file.flush()) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;

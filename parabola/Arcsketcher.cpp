@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "framework/BuildControl.h"
 #include "framework/Delegate.h"
 #include "framework/Object.h"
 #include "framework/PropertyStream.h"
@@ -10,6 +11,7 @@
 #include "parabola/ArcsketcherLayout.h"
 #include "parabola/GraphCanvasTable.h"
 #include "parabola/GraphView.h"
+#include "parabola/GraphWindowControlDefaults.h"
 #include "parabola/ParabolaMath.h"
 #include "parabola/ParabolaText.h"
 #include "parabola/SliderValue.h"
@@ -43,7 +45,7 @@ std::shared_ptr<Arcsketcher> Arcsketcher::Instance()
 void Arcsketcher::Layout()
 {
     SetMenuBar(MenuBar1::MenuBar1::Instance());
-    SetProperties(*this, WindowStream());
+    SetProperties(*this, WindowTable());
 }
 
 void Arcsketcher::CreateControls()
@@ -51,49 +53,18 @@ void Arcsketcher::CreateControls()
     CreateControls0();
 }
 
-// The controls come one at a time in tab order, each created, registered, given its
-// table and wired before the next; a handler is attached only after the table, so
-// the positions the tables set reach no handler.
+// The controls come one at a time in tab order, each built whole before the next.
 void Arcsketcher::CreateControls0()
 {
-    CreateCanvas("Graph", GraphCanvasStream());
-    CreateLabel("Formula", FormulaStream());
-    CreateSlider("KSlider", KSliderStream(), &Arcsketcher::KSlider_ValueChanged);
-    CreateSlider("HSlider", HSliderStream(), &Arcsketcher::HSlider_ValueChanged);
-    CreateSlider("ASlider", ASliderStream(), &Arcsketcher::ASlider_ValueChanged);
-    CreateLabel("AValue", AValueStream());
-    CreateLabel("HValue", HValueStream());
-    CreateLabel("KValue", KValueStream());
-}
-
-template<class T>
-void Arcsketcher::AddNewControl(std::string_view name)
-{
-    auto control = New<T>();
-    control->Constructor();
-    AddControl(name, control);
-}
-
-void Arcsketcher::CreateCanvas(std::string_view name, std::span<std::uint8_t const> stream)
-{
-    AddNewControl<Canvas>(name);
-    SetProperties(Find<Canvas>(name), stream);
-    RuntimeAddEventHandler(Find<Canvas>(name), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Arcsketcher::Graph_Paint));
-}
-
-void Arcsketcher::CreateLabel(std::string_view name, std::span<std::uint8_t const> stream)
-{
-    AddNewControl<Label>(name);
-    Find<Label>(name).SetTextSize(14.0f);
-    Find<Label>(name).SetTextUnit(0);
-    SetProperties(Find<Label>(name), stream);
-}
-
-void Arcsketcher::CreateSlider(std::string_view name, std::span<std::uint8_t const> stream, SliderHandler handler)
-{
-    AddNewControl<Slider>(name);
-    SetProperties(Find<Slider>(name), stream);
-    RuntimeAddEventHandler(Find<Slider>(name), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, handler));
+    auto const& defaults = GraphWindowControlDefaults;
+    BuildControl<Canvas>(*this, "Graph", defaults, GraphCanvasTable(), &Arcsketcher::Graph_Paint);
+    BuildControl<Label>(*this, "Formula", defaults, FormulaTable());
+    BuildControl<Slider>(*this, "KSlider", defaults, KSliderTable(), &Arcsketcher::KSlider_ValueChanged);
+    BuildControl<Slider>(*this, "HSlider", defaults, HSliderTable(), &Arcsketcher::HSlider_ValueChanged);
+    BuildControl<Slider>(*this, "ASlider", defaults, ASliderTable(), &Arcsketcher::ASlider_ValueChanged);
+    BuildControl<Label>(*this, "AValue", defaults, AValueTable());
+    BuildControl<Label>(*this, "HValue", defaults, HValueTable());
+    BuildControl<Label>(*this, "KValue", defaults, KValueTable());
 }
 
 void Arcsketcher::Graph_Paint(Canvas&, Graphics&)

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string_view>
 
 #include "framework/Canvas.h"
@@ -65,13 +64,6 @@ public:
     void XYtoCoordinates(double x, double y, std::int32_t& px, std::int32_t& py);
 
 private:
-    using SliderHandler = void (Arcsketcher::*)(Slider&);
-
-    template<class T>
-    void AddNewControl(std::string_view name);
-    void CreateCanvas(std::string_view name, std::span<std::uint8_t const> stream);
-    void CreateLabel(std::string_view name, std::span<std::uint8_t const> stream);
-    void CreateSlider(std::string_view name, std::span<std::uint8_t const> stream, SliderHandler handler);
     std::shared_ptr<MenuItem> MenuItemNamed(std::string_view name) const;
 };
 

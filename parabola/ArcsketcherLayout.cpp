@@ -11,9 +11,9 @@ namespace {
 
 // The sliders stand one above the other at the right, stretched with the window and
 // kept at its bottom edge.
-PropertyStream SliderTable(std::string_view name, std::int32_t top, std::int32_t tab_index)
+PropertyStream ParameterSliderTable(std::string_view name, std::int32_t top, std::int32_t tab_index)
 {
-    return SliderTableStream({
+    return SliderTable({
         .name = name,
         .left = 122,
         .top = top,
@@ -29,7 +29,7 @@ PropertyStream SliderTable(std::string_view name, std::int32_t top, std::int32_t
 // The value labels stand at the left of their sliders and keep their width.
 PropertyStream ValueLabelTable(std::string_view name, std::int32_t top, std::int32_t tab_index, std::string_view text)
 {
-    return LabelTableStream({
+    return LabelTable({
         .name = name,
         .left = 20,
         .top = top,
@@ -43,15 +43,15 @@ PropertyStream ValueLabelTable(std::string_view name, std::int32_t top, std::int
 
 }
 
-PropertyStream const& WindowStream()
+PropertyStream const& WindowTable()
 {
-    static PropertyStream const stream = WindowTableStream("Arcsketcher", 640);
-    return stream;
+    static PropertyStream const table = GraphWindowTable("Arcsketcher", 640);
+    return table;
 }
 
-PropertyStream const& FormulaStream()
+PropertyStream const& FormulaTable()
 {
-    static PropertyStream const stream = LabelTableStream({
+    static PropertyStream const table = LabelTable({
         .name = "Formula",
         .left = 20,
         .top = 485,
@@ -62,43 +62,43 @@ PropertyStream const& FormulaStream()
         .lock_bottom = true,
         .tab_index = 1,
     }, "", 1, true);
-    return stream;
+    return table;
 }
 
-PropertyStream const& KSliderStream()
+PropertyStream const& KSliderTable()
 {
-    static PropertyStream const stream = SliderTable("KSlider", 597, 2);
-    return stream;
+    static PropertyStream const table = ParameterSliderTable("KSlider", 597, 2);
+    return table;
 }
 
-PropertyStream const& HSliderStream()
+PropertyStream const& HSliderTable()
 {
-    static PropertyStream const stream = SliderTable("HSlider", 562, 3);
-    return stream;
+    static PropertyStream const table = ParameterSliderTable("HSlider", 562, 3);
+    return table;
 }
 
-PropertyStream const& ASliderStream()
+PropertyStream const& ASliderTable()
 {
-    static PropertyStream const stream = SliderTable("ASlider", 527, 4);
-    return stream;
+    static PropertyStream const table = ParameterSliderTable("ASlider", 527, 4);
+    return table;
 }
 
-PropertyStream const& AValueStream()
+PropertyStream const& AValueTable()
 {
-    static PropertyStream const stream = ValueLabelTable("AValue", 527, 5, "a = 0");
-    return stream;
+    static PropertyStream const table = ValueLabelTable("AValue", 527, 5, "a = 0");
+    return table;
 }
 
-PropertyStream const& HValueStream()
+PropertyStream const& HValueTable()
 {
-    static PropertyStream const stream = ValueLabelTable("HValue", 559, 6, "h = 0");
-    return stream;
+    static PropertyStream const table = ValueLabelTable("HValue", 559, 6, "h = 0");
+    return table;
 }
 
-PropertyStream const& KValueStream()
+PropertyStream const& KValueTable()
 {
-    static PropertyStream const stream = ValueLabelTable("KValue", 591, 7, "k = 0");
-    return stream;
+    static PropertyStream const table = ValueLabelTable("KValue", 591, 7, "k = 0");
+    return table;
 }
 
 }

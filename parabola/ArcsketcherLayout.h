@@ -2,17 +2,17 @@
 
 #include "framework/PropertyStream.h"
 
-// The parabola window's layout tables, each one constant stream built on first use.
-// The canvas `Graph` takes the shared GraphCanvasStream().
+// The parabola window's layout tables, each one constant table built on first use.
+// The canvas `Graph` takes the shared GraphCanvasTable().
 namespace Arcsketcher {
 
-PropertyStream const& WindowStream();
-PropertyStream const& FormulaStream();
-PropertyStream const& KSliderStream();
-PropertyStream const& HSliderStream();
-PropertyStream const& ASliderStream();
-PropertyStream const& AValueStream();
-PropertyStream const& HValueStream();
-PropertyStream const& KValueStream();
+PropertyStream const& WindowTable();
+PropertyStream const& FormulaTable();
+PropertyStream const& KSliderTable();
+PropertyStream const& HSliderTable();
+PropertyStream const& ASliderTable();
+PropertyStream const& AValueTable();
+PropertyStream const& HValueTable();
+PropertyStream const& KValueTable();
 
 }

@@ -2,9 +2,9 @@
 
 #include "parabola/LayoutTables.h"
 
-PropertyStream const& GraphCanvasStream()
+PropertyStream const& GraphCanvasTable()
 {
-    static PropertyStream const stream = CanvasTableStream({
+    static PropertyStream const table = CanvasTable({
         .name = "Graph",
         .left = 20,
         .top = 14,
@@ -16,5 +16,5 @@ PropertyStream const& GraphCanvasStream()
         .lock_bottom = true,
         .tab_index = 0,
     });
-    return stream;
+    return table;
 }

@@ -3,4 +3,4 @@
 #include "framework/PropertyStream.h"
 
 // The table of the canvas `Graph`: one constant, the same for both graph windows.
-PropertyStream const& GraphCanvasStream();
+PropertyStream const& GraphCanvasTable();

@@ -50,7 +50,7 @@ std::vector<PropertyEntry> PlaceRows(ControlPlace const& place)
     };
 }
 
-PropertyStream WindowTableStream(std::string_view title, std::int32_t height)
+PropertyStream GraphWindowTable(std::string_view title, std::int32_t height)
 {
     PropertyEntry const rows[] = {
         Int32Entry("Placement", 0),
@@ -78,7 +78,7 @@ PropertyStream WindowTableStream(std::string_view title, std::int32_t height)
     return WritePropertyStream(rows);
 }
 
-PropertyStream CanvasTableStream(ControlPlace const& place)
+PropertyStream CanvasTable(ControlPlace const& place)
 {
     return WithPlace(place, {
         BooleanEntry("TabStop", true),
@@ -95,7 +95,7 @@ PropertyStream CanvasTableStream(ControlPlace const& place)
     });
 }
 
-PropertyStream LabelTableStream(ControlPlace const& place, std::string_view text, std::int32_t text_align, bool visible)
+PropertyStream LabelTable(ControlPlace const& place, std::string_view text, std::int32_t text_align, bool visible)
 {
     return WithPlace(place, {
         TextEntry("Text", text),
@@ -109,7 +109,7 @@ PropertyStream LabelTableStream(ControlPlace const& place, std::string_view text
     }, TextControlTail());
 }
 
-PropertyStream PopupMenuTableStream(ControlPlace const& place, std::string_view initial_value)
+PropertyStream PopupMenuTable(ControlPlace const& place, std::string_view initial_value)
 {
     return WithPlace(place, {
         BooleanEntry("TabStop", true),
@@ -120,7 +120,7 @@ PropertyStream PopupMenuTableStream(ControlPlace const& place, std::string_view 
     }, TextControlTail());
 }
 
-PropertyStream SliderTableStream(ControlPlace const& place, bool visible)
+PropertyStream SliderTable(ControlPlace const& place, bool visible)
 {
     return WithPlace(place, {
         BooleanEntry("TabStop", true),

@@ -10,7 +10,7 @@
 // The layout tables of the graph windows. Every table of one control class has the
 // same rows in the same order and differs only in the place, the texts and the
 // initial visibility, so each class's rows are written here once and both windows
-// build their constant streams from them.
+// build their constant tables from them.
 
 // Where a control sits and how it follows the window: the rows every control table
 // begins with.
@@ -33,13 +33,13 @@ std::vector<PropertyEntry> PlaceRows(ControlPlace const& place);
 
 // A document window 600 pixels wide, resizable from 64 x 64 to 32000 x 32000, shown
 // at once, with close and minimise buttons and no maximise button.
-PropertyStream WindowTableStream(std::string_view title, std::int32_t height);
+PropertyStream GraphWindowTable(std::string_view title, std::int32_t height);
 
-PropertyStream CanvasTableStream(ControlPlace const& place);
-PropertyStream LabelTableStream(ControlPlace const& place, std::string_view text, std::int32_t text_align, bool visible);
+PropertyStream CanvasTable(ControlPlace const& place);
+PropertyStream LabelTable(ControlPlace const& place, std::string_view text, std::int32_t text_align, bool visible);
 // A pop-up menu whose rows are one text joined by carriage returns, the first
 // selected.
-PropertyStream PopupMenuTableStream(ControlPlace const& place, std::string_view initial_value);
+PropertyStream PopupMenuTable(ControlPlace const& place, std::string_view initial_value);
 // A live slider over the positions -100 to 100, starting at 0, with a line step of
 // one position and a page step of twenty.
-PropertyStream SliderTableStream(ControlPlace const& place, bool visible);
+PropertyStream SliderTable(ControlPlace const& place, bool visible);

@@ -2,10 +2,12 @@
 
 #include <utility>
 
-#include "framework/Delegate.h"
+#include "framework/BuildControl.h"
 #include "framework/Numbers.h"
+#include "framework/PropertyStream.h"
 #include "parabola/GraphCanvasTable.h"
 #include "parabola/GraphView.h"
+#include "parabola/GraphWindowControlDefaults.h"
 #include "parabola/SignedTerm.h"
 #include "parabola/SliderValue.h"
 #include "polynomial/CurvesketcherLayout.h"
@@ -19,19 +21,6 @@
 
 namespace Curvesketcher {
 
-namespace {
-
-// A label's text size and unit are not part of its table, so they are set first.
-template<class FindLabel>
-void SetUpLabel(FindLabel find, PropertyStream const& table)
-{
-    find().SetTextSize(14.0f);
-    find().SetTextUnit(0);
-    SetProperties(find(), table);
-}
-
-}
-
 void Curvesketcher::Layout()
 {
     SetMenuBar(MenuBar1::MenuBar1::Instance());
@@ -43,72 +32,32 @@ void Curvesketcher::CreateControls()
     CreateControls0();
 }
 
-// The controls are created one at a time in tab order, each completely before the
-// next. Only allocation, construction and registration use the new object; every
-// later step finds the control again in the window. Handlers are attached after the
-// tables, so the tables' initial values reach none of them.
+// The controls come one at a time in tab order, each built whole before the next.
 void Curvesketcher::CreateControls0()
 {
-    CreateGraph();
-    CreateFormula();
-    CreateValueSlider(2);
-    CreateValueSlider(1);
-    CreateValueSlider(0);
-    CreateValueDisplay(0);
-    CreateValueDisplay(1);
-    CreateValueDisplay(2);
-    CreatePopupMenu("OrderMenu", OrderMenuTable(), &Curvesketcher::OrderMenu_Change);
-    CreateValueSlider(3);
-    CreateValueDisplay(3);
-    CreatePopupMenu("ModeMenu", ModeMenuTable(), &Curvesketcher::ModeMenu_Change);
-    CreateValueSlider(4);
-    CreateValueDisplay(4);
-    CreateValueSlider(5);
-    CreateValueDisplay(5);
-}
-
-void Curvesketcher::CreateGraph()
-{
-    auto canvas = New<Canvas>();
-    canvas->Constructor();
-    AddControl("Graph", canvas);
-    SetProperties(Graph(), GraphCanvasStream());
-    RuntimeAddEventHandler(Graph(), Canvas::PaintEvent, RuntimeCreateDelegate(*this, &Curvesketcher::Graph_Paint));
-}
-
-void Curvesketcher::CreateFormula()
-{
-    auto label = New<Label>();
-    label->Constructor();
-    AddControl("Formula", label);
-    SetUpLabel([this]() -> Label& { return Formula(); }, FormulaTable());
-}
-
-void Curvesketcher::CreateValueSlider(std::int32_t index)
-{
-    auto slider = New<::Curvesketcher::ValueSlider>();
-    slider->Constructor(index);
-    AddControl("ValueSlider", slider);
-    SetProperties(ValueSlider(index), ValueSliderTable(index));
-    RuntimeAddEventHandler(ValueSlider(index), Slider::ValueChangedEvent, RuntimeCreateDelegate(*this, &Curvesketcher::ValueSlider_ValueChanged));
-}
-
-void Curvesketcher::CreateValueDisplay(std::int32_t index)
-{
-    auto label = New<::Curvesketcher::ValueDisplay>();
-    label->Constructor(index);
-    AddControl("ValueDisplay", label);
-    SetUpLabel([this, index]() -> Label& { return ValueDisplay(index); }, ValueDisplayTable(index));
-}
-
-void Curvesketcher::CreatePopupMenu(std::string_view name, PropertyStream const& table, void (Curvesketcher::*change)(PopupMenu&))
-{
-    auto menu = New<PopupMenu>();
-    menu->Constructor();
-    AddControl(name, menu);
-    Find<PopupMenu>(name).SetTextUnit(0);
-    SetProperties(Find<PopupMenu>(name), table);
-    RuntimeAddEventHandler(Find<PopupMenu>(name), PopupMenu::ChangeEvent, RuntimeCreateDelegate(*this, change));
+    auto const& defaults = GraphWindowControlDefaults;
+    auto const value_slider = [&](std::int32_t index) {
+        BuildControl<::Curvesketcher::ValueSlider>(*this, "ValueSlider", index, defaults, ValueSliderTable(index), &Curvesketcher::ValueSlider_ValueChanged);
+    };
+    auto const value_display = [&](std::int32_t index) {
+        BuildControl<::Curvesketcher::ValueDisplay>(*this, "ValueDisplay", index, defaults, ValueDisplayTable(index));
+    };
+    BuildControl<Canvas>(*this, "Graph", defaults, GraphCanvasTable(), &Curvesketcher::Graph_Paint);
+    BuildControl<Label>(*this, "Formula", defaults, FormulaTable());
+    value_slider(2);
+    value_slider(1);
+    value_slider(0);
+    value_display(0);
+    value_display(1);
+    value_display(2);
+    BuildControl<PopupMenu>(*this, "OrderMenu", defaults, OrderMenuTable(), &Curvesketcher::OrderMenu_Change);
+    value_slider(3);
+    value_display(3);
+    BuildControl<PopupMenu>(*this, "ModeMenu", defaults, ModeMenuTable(), &Curvesketcher::ModeMenu_Change);
+    value_slider(4);
+    value_display(4);
+    value_slider(5);
+    value_display(5);
 }
 
 Canvas& Curvesketcher::Graph() const

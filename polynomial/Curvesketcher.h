@@ -9,7 +9,6 @@
 #include "framework/Graphics.h"
 #include "framework/Label.h"
 #include "framework/PopupMenu.h"
-#include "framework/PropertyStream.h"
 #include "framework/Slider.h"
 #include "framework/Window.h"
 
@@ -45,13 +44,6 @@ public:
     void UpdateGraph();
     void XYtoCoordinates(double x, double y, std::int32_t& px, std::int32_t& py);
     std::string PlusOrMinus(double value);
-
-private:
-    void CreateGraph();
-    void CreateFormula();
-    void CreateValueSlider(std::int32_t index);
-    void CreateValueDisplay(std::int32_t index);
-    void CreatePopupMenu(std::string_view name, PropertyStream const& table, void (Curvesketcher::*change)(PopupMenu&));
 };
 
 }

@@ -44,13 +44,13 @@ std::array<PropertyStream, MemberCount> MemberTables(MakeTable make)
 
 PropertyStream const& WindowTable()
 {
-    static PropertyStream const table = WindowTableStream("Curvesketcher", 720);
+    static PropertyStream const table = GraphWindowTable("Curvesketcher", 720);
     return table;
 }
 
 PropertyStream const& FormulaTable()
 {
-    static PropertyStream const table = LabelTableStream({
+    static PropertyStream const table = LabelTable({
         .name = "Formula",
         .left = 20,
         .top = 485,
@@ -66,7 +66,7 @@ PropertyStream const& FormulaTable()
 
 PropertyStream const& OrderMenuTable()
 {
-    static PropertyStream const table = PopupMenuTableStream({
+    static PropertyStream const table = PopupMenuTable({
         .name = "OrderMenu",
         .left = 20,
         .top = 517,
@@ -81,7 +81,7 @@ PropertyStream const& OrderMenuTable()
 
 PropertyStream const& ModeMenuTable()
 {
-    static PropertyStream const table = PopupMenuTableStream({
+    static PropertyStream const table = PopupMenuTable({
         .name = "ModeMenu",
         .left = 343,
         .top = 517,
@@ -98,7 +98,7 @@ PropertyStream const& ModeMenuTable()
 PropertyStream const& ValueSliderTable(std::int32_t index)
 {
     static auto const tables = MemberTables([](std::int32_t i, ValueRow const& row) {
-        return SliderTableStream({
+        return SliderTable({
             .name = "ValueSlider",
             .index = i,
             .left = 122,
@@ -117,7 +117,7 @@ PropertyStream const& ValueSliderTable(std::int32_t index)
 PropertyStream const& ValueDisplayTable(std::int32_t index)
 {
     static auto const tables = MemberTables([](std::int32_t i, ValueRow const& row) {
-        return LabelTableStream({
+        return LabelTable({
             .name = "ValueDisplay",
             .index = i,
             .left = 20,

@@ -1,21 +1,17 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
 #include "framework/Slider.h"
+#include "polynomial/ArrayMember.h"
 
 namespace Curvesketcher {
 
-// A member of the polynomial window's slider array: a slider that knows its index in
-// the array before the framework builds it.
-class ValueSlider final : public Slider {
+// A member of the polynomial window's slider array. Only the window's control
+// creation makes one; everything else reaches it as a Slider.
+class ValueSlider final : public ArrayMember<Slider> {
 public:
     static constexpr std::string_view ClassNameText = "Curvesketcher.ValueSlider";
-
-    using Slider::Constructor;
-    // Sets the member's Index, then runs the framework's construction.
-    void Constructor(std::int32_t index);
 };
 
 }

@@ -36,7 +36,7 @@ public:
 // The system's window table, with the properties under test changed.
 PropertyStream WindowTable(bool visible, bool resizeable, bool menu_bar_visible, bool maximize_button)
 {
-    auto rows = ReadPropertyStream(WindowTableStream("Table Window", 640));
+    auto rows = ReadPropertyStream(GraphWindowTable("Table Window", 640));
     for (auto& row : rows) {
         if (row.name == "Visible")
             row.value.value = visible;

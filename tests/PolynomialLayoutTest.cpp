@@ -15,9 +15,9 @@ namespace {
 
 using namespace Curvesketcher;
 
-PropertyValue ValueOf(PropertyStream const& stream, std::string_view name)
+PropertyValue ValueOf(PropertyStream const& table, std::string_view name)
 {
-    for (auto const& entry : ReadPropertyStream(stream))
+    for (auto const& entry : ReadPropertyStream(table))
         if (entry.name == name)
             return entry.value;
     ADD_FAILURE() << "no property " << name;
@@ -29,7 +29,7 @@ constexpr char const* order_rows = "Linear\rQuadratic\rCubic\rBiQuadratic\rQuint
 constexpr char const* mode_rows = "Specify Coefficients\rSpecify Roots";
 
 struct TableCase {
-    PropertyStream const& stream;
+    PropertyStream const& table;
     ExpectedControl expected;
 };
 
@@ -38,7 +38,7 @@ std::vector<TableCase> ControlTables()
 {
     using enum TableClass;
     return {
-        { GraphCanvasStream(), { Canvas, "Graph", none, 20, 14, 560, 460, "LTRB", 0 } },
+        { GraphCanvasTable(), { Canvas, "Graph", none, 20, 14, 560, 460, "LTRB", 0 } },
         { FormulaTable(), { Label, "Formula", none, 20, 485, 560, 22, "LRB", 1, true, "", 1 } },
         { ValueSliderTable(2), { Slider, "ValueSlider", 2, 122, 604, 458, 23, "LRB", 2, false } },
         { ValueSliderTable(1), { Slider, "ValueSlider", 1, 122, 576, 458, 23, "LRB", 3, true } },
@@ -70,7 +70,7 @@ TEST(PolynomialLayout, ControlTablesHoldTheirRowsInOrder)
 {
     for (auto const& c : ControlTables()) {
         SCOPED_TRACE(c.expected.name + " " + std::to_string(c.expected.index));
-        EXPECT_EQ(ReadPropertyStream(c.stream), ExpectedControlRows(c.expected));
+        EXPECT_EQ(ReadPropertyStream(c.table), ExpectedControlRows(c.expected));
     }
 }
 
