@@ -51,8 +51,8 @@ constexpr std::array PropertyTypes {
     NamedType { "DataSource", PropertyType::Text },
     NamedType { "DataField", PropertyType::Text },
     NamedType { "InitialValue", PropertyType::Text },
-    NamedType { "BackColor", PropertyType::Colour },
-    NamedType { "TextColor", PropertyType::Colour },
+    NamedType { "BackColor", PropertyType::Color },
+    NamedType { "TextColor", PropertyType::Color },
     NamedType { "Composite", PropertyType::Boolean },
     NamedType { "HasBackColor", PropertyType::Boolean },
     NamedType { "Visible", PropertyType::Boolean },
@@ -94,7 +94,7 @@ constexpr std::size_t VariantIndexOf(PropertyType type)
         return 1;
     case PropertyType::Text:
         return 2;
-    case PropertyType::Colour:
+    case PropertyType::Color:
         return 3;
     }
     return std::variant_npos;
@@ -142,7 +142,7 @@ void CheckRow(PropertyEntry const& row, std::size_t offset)
         && row.value.AsText().size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw PropertyStreamError(row.name, offset, "the text is too long for its byte count");
     // Three bytes hold a colour: anything above 24 bits would be lost.
-    if (*type == PropertyType::Colour && row.value.AsColor().rgb > 0xFFFFFF)
+    if (*type == PropertyType::Color && row.value.AsColor().rgb > 0xFFFFFF)
         throw PropertyStreamError(row.name, offset, "the colour has more than 24 bits");
 }
 
@@ -224,7 +224,7 @@ private:
             m_offset += static_cast<std::size_t>(length);
             return MakeValue<std::string>(std::string(begin, begin + length));
         }
-        case PropertyType::Colour: {
+        case PropertyType::Color: {
             Need(name, 3);
             std::uint32_t rgb = (std::uint32_t { m_stream[m_offset] } << 16)
                 | (std::uint32_t { m_stream[m_offset + 1] } << 8)

@@ -16,7 +16,7 @@
 // bytes, most significant first; Booleans one byte; texts an Int32 byte count and
 // the bytes; colours three bytes R, G, B.
 
-enum class PropertyType { Int32, Boolean, Text, Colour };
+enum class PropertyType { Int32, Boolean, Text, Color };
 
 // The type of a property name of the format, or nothing for a name it does not know.
 std::optional<PropertyType> PropertyTypeOf(std::string_view name);

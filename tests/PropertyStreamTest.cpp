@@ -102,7 +102,7 @@ TEST(PropertyStreamTest, EveryNameOfTheFormatHasItsType)
         { PropertyType::Text,
             { "Title", "Name", "HelpTag", "InitialParent", "Text", "TextFont", "DataSource", "DataField",
                 "InitialValue" } },
-        { PropertyType::Colour, { "BackColor", "TextColor" } },
+        { PropertyType::Color, { "BackColor", "TextColor" } },
         { PropertyType::Boolean,
             { "Composite", "HasBackColor", "Visible", "FullScreen", "MenuBarVisible", "CloseButton",
                 "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton", "LockLeft", "LockTop",
