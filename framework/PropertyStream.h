@@ -2,24 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/Object.h"
+#include "framework/PropertyFormat.h"
 #include "framework/PropertyValue.h"
 
 // A property stream: entries of name, one blank (0x20) and a value laid out by the
 // name's type, with nothing before, between or after them. Int32 values are four
 // bytes, most significant first; Booleans one byte; texts an Int32 byte count and
 // the bytes; colours three bytes R, G, B.
-
-enum class PropertyType { Int32, Boolean, Text, Color };
-
-// The type of a property name of the format, or nothing for a name it does not know.
-std::optional<PropertyType> PropertyTypeOf(std::string_view name);
 
 // One row of a layout table.
 struct PropertyEntry {
