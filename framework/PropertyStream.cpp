@@ -223,6 +223,7 @@ void SetProperties(Object& target, std::span<std::uint8_t const> stream)
         if (entry.name == "Name" && std::holds_alternative<std::string>(entry.value.value))
             subject = entry.value.AsText();
     Trace("SetProperties", subject);
+    auto const& properties = target.Properties();
     for (auto const& entry : entries)
-        target.SetProperty(entry.name, entry.value);
+        properties.Apply(target, entry.name, entry.value);
 }

@@ -54,6 +54,7 @@ private:
 // Reads a whole stream strictly from its front and never past its end.
 std::vector<PropertyEntry> ReadPropertyStream(std::span<std::uint8_t const> stream);
 
-// Applies a stream to a window or a control: the whole stream is read first, so a
-// malformed one raises PropertyStreamError and applies nothing.
+// Applies a stream to a window or a control through its class's property table, in
+// the stream's order: the whole stream is read first, so a malformed one raises
+// PropertyStreamError and applies nothing.
 void SetProperties(Object& target, std::span<std::uint8_t const> stream);
