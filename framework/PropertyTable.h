@@ -34,8 +34,6 @@ public:
     {
     }
 
-    std::span<PropertyRow const> Rows() const { return m_rows; }
-
     // The row of the name, the class's own before its base's; nil for a name the class
     // has no use for.
     PropertyRow const* Find(std::string_view name) const;
