@@ -1,5 +1,7 @@
 #include "framework/Canvas.h"
 
+#include <array>
+
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -96,15 +98,17 @@ void Canvas::AddPaintHandler(PaintHandler handler)
     m_paint = std::move(handler);
 }
 
-void Canvas::SetProperty(std::string_view name, PropertyValue const& value)
+PropertyTable const& Canvas::Properties() const
 {
-    if (name == "AcceptFocus") {
-        SetAcceptFocus(value.AsBoolean());
-        if (auto* widget = NativeWidget<QWidget>(*this))
-            widget->setFocusPolicy(m_accept_focus ? Qt::StrongFocus : Qt::NoFocus);
-    } else {
-        RectControl::SetProperty(name, value);
-    }
+    static constexpr std::array rows {
+        PropertyRowOf<"AcceptFocus", [](Canvas& canvas, bool accept) {
+            canvas.SetAcceptFocus(accept);
+            if (auto* widget = NativeWidget<QWidget>(canvas))
+                widget->setFocusPolicy(accept ? Qt::StrongFocus : Qt::NoFocus);
+        }>(),
+    };
+    static PropertyTable const table { rows, RectControl::Properties() };
+    return table;
 }
 
 void Canvas::RaisePaint()

@@ -25,7 +25,7 @@ public:
     bool AcceptsFocus() const override { return m_accept_focus; }
 
     void AddPaintHandler(PaintHandler handler);
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
     // Framework side: raised by the native widget when the surface needs drawing.
     void RaisePaint();

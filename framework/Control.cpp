@@ -1,5 +1,7 @@
 #include "framework/Control.h"
 
+#include <array>
+
 #include "framework/Window.h"
 
 Control::Control() = default;
@@ -12,11 +14,16 @@ std::shared_ptr<::Window> Control::OwnerWindow() const
     return window && window->IsOpen() ? window : nullptr;
 }
 
-void Control::SetProperty(std::string_view name, PropertyValue const& value)
+PropertyTable const& Control::Properties() const
 {
-    // The name a control is registered under is the window's; a stream only repeats it.
-    if (name == "Name" && m_name.empty())
-        m_name = value.AsText();
-    else if (name == "Index")
-        m_index = value.AsInt32();
+    static constexpr std::array rows {
+        // The name a control is registered under is the window's; a stream only repeats it.
+        PropertyRowOf<"Name", [](Control& control, std::string const& name) {
+            if (control.m_name.empty())
+                control.m_name = name;
+        }>(),
+        PropertyRowOf<"Index", &Control::SetIndex>(),
+    };
+    static PropertyTable const table { rows, Object::Properties() };
+    return table;
 }

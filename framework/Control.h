@@ -32,7 +32,7 @@ public:
     // raises no event.
     bool WindowClosed() const { return m_adopted && !OwnerWindow(); }
 
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
 private:
     friend class ::Window;

@@ -1,5 +1,7 @@
 #include "framework/Label.h"
 
+#include <array>
+
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -133,26 +135,20 @@ void Label::SetMultiline(bool multiline)
     Sync<ApplyWrap>(*this);
 }
 
-void Label::SetProperty(std::string_view name, PropertyValue const& value)
+PropertyTable const& Label::Properties() const
 {
-    if (name == "Text")
-        SetText(value.AsText());
-    else if (name == "TextAlign")
-        SetTextAlign(value.AsInt32());
-    else if (name == "TextColor")
-        SetTextColor(value.AsColor().rgb);
-    else if (name == "TextFont")
-        SetTextFont(value.AsText());
-    else if (name == "Bold")
-        SetBold(value.AsBoolean());
-    else if (name == "Italic")
-        SetItalic(value.AsBoolean());
-    else if (name == "Underline")
-        SetUnderline(value.AsBoolean());
-    else if (name == "Multiline")
-        SetMultiline(value.AsBoolean());
-    else
-        RectControl::SetProperty(name, value);
+    static constexpr std::array rows {
+        PropertyRowOf<"Text", &Label::SetText>(),
+        PropertyRowOf<"TextAlign", &Label::SetTextAlign>(),
+        PropertyRowOf<"TextColor", [](Label& label, Color color) { label.SetTextColor(color.rgb); }>(),
+        PropertyRowOf<"TextFont", &Label::SetTextFont>(),
+        PropertyRowOf<"Bold", &Label::SetBold>(),
+        PropertyRowOf<"Italic", &Label::SetItalic>(),
+        PropertyRowOf<"Underline", &Label::SetUnderline>(),
+        PropertyRowOf<"Multiline", &Label::SetMultiline>(),
+    };
+    static PropertyTable const table { rows, RectControl::Properties() };
+    return table;
 }
 
 std::unique_ptr<NativeControl> Label::MakeNative()

@@ -35,7 +35,7 @@ public:
     bool Multiline() const { return m_multiline; }
     void SetMultiline(bool);
 
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
 protected:
     std::unique_ptr<NativeControl> MakeNative() override;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "framework/PropertyValue.h"
+#include "framework/PropertyTable.h"
 
 // The root of every framework object. Objects are shared and reference-counted:
 // an object goes when its last std::shared_ptr goes.
@@ -18,9 +18,14 @@ public:
     // e.g. "Arcsketcher.Arcsketcher"; empty for objects made otherwise.
     std::string_view ClassName() const { return m_class_name; }
 
-    // Applies one property of a property stream. Objects ignore the properties
-    // they have no use for, so every stream of the format is accepted.
-    virtual void SetProperty(std::string_view /*name*/, PropertyValue const& /*value*/) { }
+    // The properties a stream can set on objects of the class, its base classes'
+    // included. An object ignores the properties it has no use for, so every stream of
+    // the format is accepted; an object of this class has a use for none.
+    virtual PropertyTable const& Properties() const
+    {
+        static constexpr PropertyTable none;
+        return none;
+    }
 
 private:
     template<class T>

@@ -1,5 +1,7 @@
 #include "framework/PopupMenu.h"
 
+#include <array>
+
 #include <QComboBox>
 #include <QSignalBlocker>
 
@@ -65,14 +67,14 @@ void PopupMenu::AddChangeHandler(ChangeHandler handler)
     m_change = std::move(handler);
 }
 
-void PopupMenu::SetProperty(std::string_view name, PropertyValue const& value)
+PropertyTable const& PopupMenu::Properties() const
 {
-    if (name == "InitialValue")
-        SetInitialValue(value.AsText());
-    else if (name == "ListIndex")
-        SetListIndex(value.AsInt32());
-    else
-        RectControl::SetProperty(name, value);
+    static constexpr std::array rows {
+        PropertyRowOf<"InitialValue", &PopupMenu::SetInitialValue>(),
+        PropertyRowOf<"ListIndex", &PopupMenu::SetListIndex>(),
+    };
+    static PropertyTable const table { rows, RectControl::Properties() };
+    return table;
 }
 
 void PopupMenu::UserChose(std::int32_t row)

@@ -29,7 +29,7 @@ public:
 
     bool AcceptsFocus() const override { return true; }
     void AddChangeHandler(ChangeHandler handler);
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
     // Framework side: the user chose a row.
     void UserChose(std::int32_t row);

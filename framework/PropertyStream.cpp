@@ -2,8 +2,6 @@
 
 #include "framework/Trace.h"
 
-#include <algorithm>
-#include <array>
 #include <limits>
 #include <type_traits>
 #include <variant>
@@ -12,93 +10,6 @@
 namespace {
 
 constexpr std::uint8_t Blank = 0x20;
-
-struct NamedType {
-    std::string_view name;
-    PropertyType type;
-};
-
-// Every name of the format with the type that fixes the layout of its value.
-constexpr std::array PropertyTypes {
-    NamedType { "Placement", PropertyType::Int32 },
-    NamedType { "Width", PropertyType::Int32 },
-    NamedType { "Height", PropertyType::Int32 },
-    NamedType { "MinWidth", PropertyType::Int32 },
-    NamedType { "MinHeight", PropertyType::Int32 },
-    NamedType { "MaxWidth", PropertyType::Int32 },
-    NamedType { "MaxHeight", PropertyType::Int32 },
-    NamedType { "Frame", PropertyType::Int32 },
-    NamedType { "MacProcID", PropertyType::Int32 },
-    NamedType { "Index", PropertyType::Int32 },
-    NamedType { "Left", PropertyType::Int32 },
-    NamedType { "Top", PropertyType::Int32 },
-    NamedType { "TabPanelIndex", PropertyType::Int32 },
-    NamedType { "TabIndex", PropertyType::Int32 },
-    NamedType { "TextAlign", PropertyType::Int32 },
-    NamedType { "Minimum", PropertyType::Int32 },
-    NamedType { "Value", PropertyType::Int32 },
-    NamedType { "Maximum", PropertyType::Int32 },
-    NamedType { "LineStep", PropertyType::Int32 },
-    NamedType { "PageStep", PropertyType::Int32 },
-    NamedType { "TickStyle", PropertyType::Int32 },
-    NamedType { "ListIndex", PropertyType::Int32 },
-    NamedType { "Title", PropertyType::Text },
-    NamedType { "Name", PropertyType::Text },
-    NamedType { "HelpTag", PropertyType::Text },
-    NamedType { "InitialParent", PropertyType::Text },
-    NamedType { "Text", PropertyType::Text },
-    NamedType { "TextFont", PropertyType::Text },
-    NamedType { "DataSource", PropertyType::Text },
-    NamedType { "DataField", PropertyType::Text },
-    NamedType { "InitialValue", PropertyType::Text },
-    NamedType { "BackColor", PropertyType::Colour },
-    NamedType { "TextColor", PropertyType::Colour },
-    NamedType { "Composite", PropertyType::Boolean },
-    NamedType { "HasBackColor", PropertyType::Boolean },
-    NamedType { "Visible", PropertyType::Boolean },
-    NamedType { "FullScreen", PropertyType::Boolean },
-    NamedType { "MenuBarVisible", PropertyType::Boolean },
-    NamedType { "CloseButton", PropertyType::Boolean },
-    NamedType { "Resizeable", PropertyType::Boolean },
-    NamedType { "LiveResize", PropertyType::Boolean },
-    NamedType { "MaximizeButton", PropertyType::Boolean },
-    NamedType { "MinimizeButton", PropertyType::Boolean },
-    NamedType { "LockLeft", PropertyType::Boolean },
-    NamedType { "LockTop", PropertyType::Boolean },
-    NamedType { "LockRight", PropertyType::Boolean },
-    NamedType { "LockBottom", PropertyType::Boolean },
-    NamedType { "TabStop", PropertyType::Boolean },
-    NamedType { "AutoDeactivate", PropertyType::Boolean },
-    NamedType { "Enabled", PropertyType::Boolean },
-    NamedType { "UseFocusRing", PropertyType::Boolean },
-    NamedType { "AcceptFocus", PropertyType::Boolean },
-    NamedType { "AcceptTabs", PropertyType::Boolean },
-    NamedType { "DoubleBuffer", PropertyType::Boolean },
-    NamedType { "EraseBackground", PropertyType::Boolean },
-    NamedType { "Multiline", PropertyType::Boolean },
-    NamedType { "Selectable", PropertyType::Boolean },
-    NamedType { "Transparent", PropertyType::Boolean },
-    NamedType { "Bold", PropertyType::Boolean },
-    NamedType { "Italic", PropertyType::Boolean },
-    NamedType { "Underline", PropertyType::Boolean },
-    NamedType { "LiveScroll", PropertyType::Boolean },
-};
-
-// The variant's alternatives are in the order of PropertyType.
-constexpr std::size_t VariantIndexOf(PropertyType type)
-{
-    switch (type) {
-    case PropertyType::Int32:
-        return 0;
-    case PropertyType::Boolean:
-        return 1;
-    case PropertyType::Text:
-        return 2;
-    case PropertyType::Colour:
-        return 3;
-    }
-    return std::variant_npos;
-}
 
 // The alternative is named explicitly, so no value can turn into another type.
 template<class T>
@@ -136,13 +47,13 @@ void CheckRow(PropertyEntry const& row, std::size_t offset)
     auto type = PropertyTypeOf(row.name);
     if (!type)
         throw PropertyStreamError(row.name, offset, "the format has no property of this name");
-    if (row.value.value.index() != VariantIndexOf(*type))
+    if (row.value.value.index() != static_cast<std::size_t>(*type))
         throw PropertyStreamError(row.name, offset, "the value is not of the property's type");
     if (*type == PropertyType::Text
         && row.value.AsText().size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw PropertyStreamError(row.name, offset, "the text is too long for its byte count");
     // Three bytes hold a colour: anything above 24 bits would be lost.
-    if (*type == PropertyType::Colour && row.value.AsColor().rgb > 0xFFFFFF)
+    if (*type == PropertyType::Color && row.value.AsColor().rgb > 0xFFFFFF)
         throw PropertyStreamError(row.name, offset, "the colour has more than 24 bits");
 }
 
@@ -224,7 +135,7 @@ private:
             m_offset += static_cast<std::size_t>(length);
             return MakeValue<std::string>(std::string(begin, begin + length));
         }
-        case PropertyType::Colour: {
+        case PropertyType::Color: {
             Need(name, 3);
             std::uint32_t rgb = (std::uint32_t { m_stream[m_offset] } << 16)
                 | (std::uint32_t { m_stream[m_offset + 1] } << 8)
@@ -256,15 +167,6 @@ private:
     std::size_t m_offset { 0 };
 };
 
-}
-
-std::optional<PropertyType> PropertyTypeOf(std::string_view name)
-{
-    auto found = std::find_if(PropertyTypes.begin(), PropertyTypes.end(),
-        [name](NamedType const& entry) { return entry.name == name; });
-    if (found == PropertyTypes.end())
-        return std::nullopt;
-    return found->type;
 }
 
 PropertyEntry Int32Entry(std::string_view name, std::int32_t value)
@@ -321,6 +223,7 @@ void SetProperties(Object& target, std::span<std::uint8_t const> stream)
         if (entry.name == "Name" && std::holds_alternative<std::string>(entry.value.value))
             subject = entry.value.AsText();
     Trace("SetProperties", subject);
+    auto const& properties = target.Properties();
     for (auto const& entry : entries)
-        target.SetProperty(entry.name, entry.value);
+        properties.Apply(target, entry.name, entry.value);
 }

@@ -2,24 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/Object.h"
+#include "framework/PropertyFormat.h"
 #include "framework/PropertyValue.h"
 
 // A property stream: entries of name, one blank (0x20) and a value laid out by the
 // name's type, with nothing before, between or after them. Int32 values are four
 // bytes, most significant first; Booleans one byte; texts an Int32 byte count and
 // the bytes; colours three bytes R, G, B.
-
-enum class PropertyType { Int32, Boolean, Text, Colour };
-
-// The type of a property name of the format, or nothing for a name it does not know.
-std::optional<PropertyType> PropertyTypeOf(std::string_view name);
 
 // One row of a layout table.
 struct PropertyEntry {
@@ -59,6 +54,7 @@ private:
 // Reads a whole stream strictly from its front and never past its end.
 std::vector<PropertyEntry> ReadPropertyStream(std::span<std::uint8_t const> stream);
 
-// Applies a stream to a window or a control: the whole stream is read first, so a
-// malformed one raises PropertyStreamError and applies nothing.
+// Applies a stream to a window or a control through its class's property table, in
+// the stream's order: the whole stream is read first, so a malformed one raises
+// PropertyStreamError and applies nothing.
 void SetProperties(Object& target, std::span<std::uint8_t const> stream);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <variant>
+
+#include "framework/PropertyFormat.h"
 
 // A 24-bit RGB colour, as 0xRRGGBB.
 struct Color {
@@ -20,3 +24,13 @@ struct PropertyValue {
     Color AsColor() const { return std::get<Color>(value); }
     bool operator==(PropertyValue const&) const = default;
 };
+
+// The variant's alternatives are in the order of PropertyType, so a type's values are
+// the alternative at its position.
+template<PropertyType type>
+using PropertyValueOf = std::variant_alternative_t<static_cast<std::size_t>(type), decltype(PropertyValue::value)>;
+
+static_assert(std::is_same_v<PropertyValueOf<PropertyType::Int32>, std::int32_t>);
+static_assert(std::is_same_v<PropertyValueOf<PropertyType::Boolean>, bool>);
+static_assert(std::is_same_v<PropertyValueOf<PropertyType::Text>, std::string>);
+static_assert(std::is_same_v<PropertyValueOf<PropertyType::Color>, Color>);

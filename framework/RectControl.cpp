@@ -1,6 +1,7 @@
 #include "framework/RectControl.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include <QWidget>
@@ -101,32 +102,23 @@ bool RectControl::HasFocus() const
     return widget && widget->window()->focusWidget() == widget;
 }
 
-void RectControl::SetProperty(std::string_view name, PropertyValue const& value)
+PropertyTable const& RectControl::Properties() const
 {
-    if (name == "Left")
-        SetLeft(value.AsInt32());
-    else if (name == "Top")
-        SetTop(value.AsInt32());
-    else if (name == "Width")
-        SetWidth(value.AsInt32());
-    else if (name == "Height")
-        SetHeight(value.AsInt32());
-    else if (name == "LockLeft")
-        SetLockLeft(value.AsBoolean());
-    else if (name == "LockTop")
-        SetLockTop(value.AsBoolean());
-    else if (name == "LockRight")
-        SetLockRight(value.AsBoolean());
-    else if (name == "LockBottom")
-        SetLockBottom(value.AsBoolean());
-    else if (name == "Visible")
-        SetVisible(value.AsBoolean());
-    else if (name == "Enabled")
-        SetEnabled(value.AsBoolean());
-    else if (name == "TabIndex")
-        SetTabIndex(value.AsInt32());
-    else
-        Control::SetProperty(name, value);
+    static constexpr std::array rows {
+        PropertyRowOf<"Left", &RectControl::SetLeft>(),
+        PropertyRowOf<"Top", &RectControl::SetTop>(),
+        PropertyRowOf<"Width", &RectControl::SetWidth>(),
+        PropertyRowOf<"Height", &RectControl::SetHeight>(),
+        PropertyRowOf<"LockLeft", &RectControl::SetLockLeft>(),
+        PropertyRowOf<"LockTop", &RectControl::SetLockTop>(),
+        PropertyRowOf<"LockRight", &RectControl::SetLockRight>(),
+        PropertyRowOf<"LockBottom", &RectControl::SetLockBottom>(),
+        PropertyRowOf<"Visible", &RectControl::SetVisible>(),
+        PropertyRowOf<"Enabled", &RectControl::SetEnabled>(),
+        PropertyRowOf<"TabIndex", &RectControl::SetTabIndex>(),
+    };
+    static PropertyTable const table { rows, Control::Properties() };
+    return table;
 }
 
 void RectControl::FollowWindowSize(std::int32_t window_width, std::int32_t window_height)

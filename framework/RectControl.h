@@ -51,7 +51,7 @@ public:
     virtual bool AcceptsFocus() const { return false; }
     bool HasFocus() const;
 
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
     // Framework side.
     NativeControl* Native() const { return m_native.get(); }

@@ -1,6 +1,7 @@
 #include "framework/Slider.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QSignalBlocker>
 #include <QSlider>
@@ -101,24 +102,19 @@ void Slider::AddValueChangedHandler(ValueChangedHandler handler)
     m_value_changed = std::move(handler);
 }
 
-void Slider::SetProperty(std::string_view name, PropertyValue const& value)
+PropertyTable const& Slider::Properties() const
 {
-    if (name == "Value")
-        SetValue(value.AsInt32());
-    else if (name == "Minimum")
-        SetMinimum(value.AsInt32());
-    else if (name == "Maximum")
-        SetMaximum(value.AsInt32());
-    else if (name == "LineStep")
-        SetLineStep(value.AsInt32());
-    else if (name == "PageStep")
-        SetPageStep(value.AsInt32());
-    else if (name == "LiveScroll")
-        SetLiveScroll(value.AsBoolean());
-    else if (name == "TickStyle")
-        SetTickStyle(value.AsInt32());
-    else
-        RectControl::SetProperty(name, value);
+    static constexpr std::array rows {
+        PropertyRowOf<"Value", &Slider::SetValue>(),
+        PropertyRowOf<"Minimum", &Slider::SetMinimum>(),
+        PropertyRowOf<"Maximum", &Slider::SetMaximum>(),
+        PropertyRowOf<"LineStep", &Slider::SetLineStep>(),
+        PropertyRowOf<"PageStep", &Slider::SetPageStep>(),
+        PropertyRowOf<"LiveScroll", &Slider::SetLiveScroll>(),
+        PropertyRowOf<"TickStyle", &Slider::SetTickStyle>(),
+    };
+    static PropertyTable const table { rows, RectControl::Properties() };
+    return table;
 }
 
 void Slider::UserMovedTo(std::int32_t position)

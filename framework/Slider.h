@@ -36,7 +36,7 @@ public:
 
     bool AcceptsFocus() const override { return true; }
     void AddValueChangedHandler(ValueChangedHandler handler);
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
     // Framework side: a move by the user to a position inside the range.
     void UserMovedTo(std::int32_t position);

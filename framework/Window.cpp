@@ -1,6 +1,7 @@
 #include "framework/Window.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string>
 #include <utility>
@@ -237,56 +238,42 @@ std::shared_ptr<RectControl> Window::FocusControl() const
     return nullptr;
 }
 
-void Window::SetProperty(std::string_view name, PropertyValue const& value)
+template<auto field>
+void Window::SetFrameSetting(std::remove_reference_t<decltype(std::declval<Window&>().*field)> value)
 {
-    auto limit = [&](std::int32_t& field) {
-        field = value.AsInt32();
-        ApplyFrame();
+    this->*field = value;
+    ApplyFrame();
+}
+
+PropertyTable const& Window::Properties() const
+{
+    // Composite, LiveResize and MacProcID have no row: live resizing is the toolkit's
+    // own, and the rest is of another platform.
+    static constexpr std::array rows {
+        PropertyRowOf<"Width", &Window::SetWidth>(),
+        PropertyRowOf<"Height", &Window::SetHeight>(),
+        PropertyRowOf<"MinWidth", &Window::SetFrameSetting<&Window::m_min_width>>(),
+        PropertyRowOf<"MinHeight", &Window::SetFrameSetting<&Window::m_min_height>>(),
+        PropertyRowOf<"MaxWidth", &Window::SetFrameSetting<&Window::m_max_width>>(),
+        PropertyRowOf<"MaxHeight", &Window::SetFrameSetting<&Window::m_max_height>>(),
+        PropertyRowOf<"Placement", [](Window& window, std::int32_t placement) { window.m_placement = placement; }>(),
+        PropertyRowOf<"Frame", [](Window& window, std::int32_t frame) { window.m_frame = frame; }>(),
+        PropertyRowOf<"Title", &Window::SetTitle>(),
+        PropertyRowOf<"Visible", &Window::SetVisible>(),
+        PropertyRowOf<"FullScreen", &Window::SetFrameSetting<&Window::m_full_screen>>(),
+        PropertyRowOf<"MenuBarVisible", &Window::SetFrameSetting<&Window::m_menu_bar_visible>>(),
+        PropertyRowOf<"CloseButton", &Window::SetFrameSetting<&Window::m_close_button>>(),
+        PropertyRowOf<"MinimizeButton", &Window::SetFrameSetting<&Window::m_minimize_button>>(),
+        PropertyRowOf<"MaximizeButton", &Window::SetFrameSetting<&Window::m_maximize_button>>(),
+        PropertyRowOf<"Resizeable", &Window::SetFrameSetting<&Window::m_resizeable>>(),
+        PropertyRowOf<"HasBackColor", &Window::SetFrameSetting<&Window::m_has_back_color>>(),
+        PropertyRowOf<"BackColor", [](Window& window, Color color) {
+            window.m_back_color = color.rgb;
+            window.ApplyFrame();
+        }>(),
     };
-    auto flag = [&](bool& field) {
-        field = value.AsBoolean();
-        ApplyFrame();
-    };
-    if (name == "Width")
-        SetWidth(value.AsInt32());
-    else if (name == "Height")
-        SetHeight(value.AsInt32());
-    else if (name == "MinWidth")
-        limit(m_min_width);
-    else if (name == "MinHeight")
-        limit(m_min_height);
-    else if (name == "MaxWidth")
-        limit(m_max_width);
-    else if (name == "MaxHeight")
-        limit(m_max_height);
-    else if (name == "Placement")
-        m_placement = value.AsInt32();
-    else if (name == "Frame")
-        m_frame = value.AsInt32();
-    else if (name == "Title")
-        SetTitle(value.AsText());
-    else if (name == "Visible")
-        SetVisible(value.AsBoolean());
-    else if (name == "FullScreen")
-        flag(m_full_screen);
-    else if (name == "MenuBarVisible")
-        flag(m_menu_bar_visible);
-    else if (name == "CloseButton")
-        flag(m_close_button);
-    else if (name == "MinimizeButton")
-        flag(m_minimize_button);
-    else if (name == "MaximizeButton")
-        flag(m_maximize_button);
-    else if (name == "Resizeable")
-        flag(m_resizeable);
-    else if (name == "HasBackColor")
-        flag(m_has_back_color);
-    else if (name == "BackColor") {
-        m_back_color = value.AsColor().rgb;
-        ApplyFrame();
-    }
-    // Composite, LiveResize and MacProcID mean nothing here: live resizing is the
-    // toolkit's own, and the rest is of another platform.
+    static PropertyTable const table { rows, Object::Properties() };
+    return table;
 }
 
 void Window::ApplyFrame()

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "framework/Control.h"
@@ -114,7 +116,7 @@ public:
     // The control that has the keyboard focus, or nil.
     std::shared_ptr<RectControl> FocusControl() const;
 
-    void SetProperty(std::string_view name, PropertyValue const& value) override;
+    PropertyTable const& Properties() const override;
 
     // Framework side.
     NativeWindow* Native() const { return m_native.get(); }
@@ -161,6 +163,10 @@ private:
     }
 
     void Adopt(Control& control);
+    // A frame setting from a stream: the field takes the value and the frame is
+    // applied anew, which also brings the size within new limits.
+    template<auto field>
+    void SetFrameSetting(std::remove_reference_t<decltype(std::declval<Window&>().*field)> value);
     void ApplyFrame();
     void ApplyFocusOrder();
     void ShowNative();

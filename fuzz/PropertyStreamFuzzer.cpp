@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/PropertyStream.h"
+#include "framework/testing/PropertyRecorder.h"
 
 // Every input must be either applied whole, and then be exactly the stream its
 // entries write, or rejected with an error that names a property of the input and
@@ -19,16 +20,6 @@
 // keeps the input.
 
 namespace {
-
-// Keeps every property applied to it, in order.
-class RecordingObject : public Object {
-public:
-    void SetProperty(std::string_view name, PropertyValue const& value) override
-    {
-        applied.push_back(PropertyEntry { std::string(name), value });
-    }
-    std::vector<PropertyEntry> applied;
-};
 
 struct Rejection {
     std::string property;
@@ -89,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
         read_rejection = Rejection { error.Property(), error.Offset() };
     }
 
-    RecordingObject target;
+    Testing::PropertyRecorder target;
     std::optional<Rejection> apply_rejection;
     try {
         SetProperties(target, stream);

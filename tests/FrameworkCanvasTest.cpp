@@ -117,7 +117,7 @@ TEST_F(FrameworkCanvas, ACanvasOfZeroWidthDrawsNothingAndFailsNothing)
     EXPECT_EQ(window->paints, 1);
 }
 
-TEST_F(FrameworkCanvas, APixelTheWindowSystemDoesNotShowIsNoColour)
+TEST_F(FrameworkCanvas, APixelTheWindowSystemDoesNotShowIsNoColor)
 {
     // Wider than its window: its right part lies outside, where nothing is shown.
     DrawingWindow::canvas_width = 400;

@@ -439,9 +439,9 @@ public:
     void Layout() override
     {
         for (auto const* name : { "MinWidth", "MinHeight" })
-            SetProperty(name, PropertyValue { limits.minimum });
+            Properties().Apply(*this, name, PropertyValue { limits.minimum });
         for (auto const* name : { "MaxWidth", "MaxHeight" })
-            SetProperty(name, PropertyValue { limits.maximum });
+            Properties().Apply(*this, name, PropertyValue { limits.maximum });
         Resize(limits.asked, limits.asked);
     }
 };

@@ -153,18 +153,18 @@ TEST(GraphViewTest, OneDrawingMakesItsCallsInOrder)
     auto const calls = RecordDrawing(window, [](double) { return 0.0; });
     EXPECT_EQ(window.mappings, 1045);
 
-    std::vector<std::int64_t> colours;
+    std::vector<std::int64_t> colors;
     for (auto const& call : CallsOfKind(calls, Kind::ForeColor))
-        colours.push_back(call.a);
-    std::vector<std::int64_t> const grid_colours { 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xA0A0A0,
+        colors.push_back(call.a);
+    std::vector<std::int64_t> const grid_colors { 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xA0A0A0,
         0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xE0E0E0, 0xE0E0E0 };
-    std::vector<std::int64_t> expected_colours { 0xFFFFFF };
-    expected_colours.insert(expected_colours.end(), grid_colours.begin(), grid_colours.end());
-    expected_colours.push_back(0xE0E0E0);
-    expected_colours.insert(expected_colours.end(), grid_colours.begin(), grid_colours.end());
-    expected_colours.push_back(0x000000);
-    expected_colours.push_back(0x000000);
-    EXPECT_EQ(colours, expected_colours);
+    std::vector<std::int64_t> expected_colors { 0xFFFFFF };
+    expected_colors.insert(expected_colors.end(), grid_colors.begin(), grid_colors.end());
+    expected_colors.push_back(0xE0E0E0);
+    expected_colors.insert(expected_colors.end(), grid_colors.begin(), grid_colors.end());
+    expected_colors.push_back(0x000000);
+    expected_colors.push_back(0x000000);
+    EXPECT_EQ(colors, expected_colors);
 
     // Background first, frame last, each over the whole surface.
     ASSERT_GE(calls.size(), 3u);

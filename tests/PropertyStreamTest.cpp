@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/PropertyStream.h"
+#include "framework/testing/PropertyRecorder.h"
 
 namespace {
 
@@ -24,15 +25,7 @@ Bytes Concat(std::initializer_list<std::pair<std::string_view, Bytes>> parts)
     return bytes;
 }
 
-// An object that keeps every property applied to it, in order.
-class RecordingObject : public Object {
-public:
-    void SetProperty(std::string_view name, PropertyValue const& value) override
-    {
-        applied.push_back(PropertyEntry { std::string(name), value });
-    }
-    std::vector<PropertyEntry> applied;
-};
+using Testing::PropertyRecorder;
 
 TEST(PropertyStreamTest, RowsAreWrittenByteForByteAndReadBack)
 {
@@ -83,7 +76,7 @@ TEST(PropertyStreamTest, BlanksAndZeroBytesInsideValuesReadBackUnchanged)
     Bytes const value_bytes(stream.begin() + 19, stream.begin() + 23);
     EXPECT_EQ(value_bytes, (Bytes { 0x00, 0x00, 0x00, 0x20 }));
 
-    RecordingObject target;
+    PropertyRecorder target;
     SetProperties(target, stream);
     EXPECT_EQ(target.applied, rows);
 }
@@ -102,7 +95,7 @@ TEST(PropertyStreamTest, EveryNameOfTheFormatHasItsType)
         { PropertyType::Text,
             { "Title", "Name", "HelpTag", "InitialParent", "Text", "TextFont", "DataSource", "DataField",
                 "InitialValue" } },
-        { PropertyType::Colour, { "BackColor", "TextColor" } },
+        { PropertyType::Color, { "BackColor", "TextColor" } },
         { PropertyType::Boolean,
             { "Composite", "HasBackColor", "Visible", "FullScreen", "MenuBarVisible", "CloseButton",
                 "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton", "LockLeft", "LockTop",
@@ -169,7 +162,7 @@ TEST(PropertyStreamTest, MalformedStreamIsRejectedAtItsFaultAndNothingIsApplied)
         buffer.insert(buffer.end(), 16, 0x00);
         std::span<std::uint8_t const> const stream(buffer.data(), length);
 
-        RecordingObject target;
+        PropertyRecorder target;
         try {
             SetProperties(target, stream);
             ADD_FAILURE() << c.fault << ": accepted";
@@ -200,7 +193,7 @@ TEST(PropertyStreamTest, EdgeInputsAreAppliedWholeOrRejectedAtTheirFault)
             { TextEntry("Name", std::string_view("\0\xFF", 2)) } },
     };
     for (auto const& c : accepted) {
-        RecordingObject target;
+        PropertyRecorder target;
         SetProperties(target, c.stream);
         EXPECT_EQ(target.applied, c.entries) << c.input;
         EXPECT_EQ(WritePropertyStream(target.applied), c.stream) << c.input;
@@ -221,7 +214,7 @@ TEST(PropertyStreamTest, EdgeInputsAreAppliedWholeOrRejectedAtTheirFault)
         { "the most negative text length", Concat({ { "Name ", { 0x80, 0x00, 0x00, 0x00 } } }), "Name", 5 },
     };
     for (auto const& c : rejected) {
-        RecordingObject target;
+        PropertyRecorder target;
         try {
             SetProperties(target, c.stream);
             ADD_FAILURE() << c.input << ": accepted";

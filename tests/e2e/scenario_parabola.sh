@@ -7,10 +7,10 @@ source "$E2E_LIB"
 
 # Fails unless the canvas pixel (column, row) has the colour.
 expect_canvas_pixel() {
-    local column="$1" row="$2" colour="$3" what="$4"
+    local column="$1" row="$2" color="$3" what="$4"
     local found
     found="$(pixel "$shot" $((20 + column)) $((top + row)))"
-    [ "$found" = "$colour" ] || fail "$what: canvas pixel ($column, $row) is $found, expected $colour"
+    [ "$found" = "$color" ] || fail "$what: canvas pixel ($column, $row) is $found, expected $color"
 }
 
 # The canvas, 560 x 460.
