@@ -1,5 +1,9 @@
 #include "framework/PropertyTable.h"
 
+#include <string>
+
+#include "framework/Object.h"
+
 PropertyRow const* PropertyTable::Find(std::string_view name) const
 {
     for (auto const* table = this; table; table = table->m_base) {
@@ -12,6 +16,12 @@ PropertyRow const* PropertyTable::Find(std::string_view name) const
 
 void PropertyTable::Apply(Object& target, std::string_view name, PropertyValue const& value) const
 {
-    if (auto const* row = Find(name))
-        row->apply(target, value);
+    auto const* row = Find(name);
+    if (!row)
+        return;
+    // A stream's values have their name's type by construction; a value made by hand
+    // may not, and is refused whole rather than half applied.
+    if (value.value.index() != static_cast<std::size_t>(row->type))
+        throw RuntimeException("property " + std::string(name) + " takes a value of another type");
+    row->apply(target, value);
 }

@@ -91,3 +91,12 @@ TEST(PropertyTableTest, AStreamAppliesInItsOrderTheClassRowBeforeTheBaseRowAndIg
     Object plain;
     EXPECT_NO_THROW(SetProperties(plain, stream));
 }
+
+// A value made by hand can disagree with its name's type; applying it is refused,
+// not half done.
+TEST(PropertyTableTest, AValueOfAnotherTypeThanItsNameIsRefused)
+{
+    Shape shape;
+    EXPECT_THROW(shape.Properties().Apply(shape, "Left", BooleanEntry("Visible", true).value), RuntimeException);
+    EXPECT_TRUE(shape.log.empty());
+}
