@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "framework/ControlEvents.h"
-#include "framework/NativeControl.h"
 #include "framework/Window.h"
+#include "framework/private/ControlEvents.h"
+#include "framework/private/NativeControl.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "framework/EventBoundary.h"
-#include "framework/EventBoundaryPrivate.h"
+#include "framework/private/EventBoundary.h"
 
 #include <utility>
 
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "framework/FrameworkState.h"
+#include "framework/private/FrameworkState.h"
 
 namespace Framework {
 

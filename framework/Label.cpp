@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "framework/NativeControl.h"
 #include "framework/Trace.h"
 #include "framework/Window.h"
+#include "framework/private/NativeControl.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/FrameworkState.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuHandlers.h"
 #include "framework/MenuItem.h"
-#include "framework/NativeWindow.h"
 #include "framework/Runtime.h"
 #include "framework/WindowOrder.h"
+#include "framework/private/FrameworkState.h"
+#include "framework/private/NativeWindow.h"
 
 using Framework::GetState;
 

@@ -5,10 +5,10 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "framework/ControlEvents.h"
-#include "framework/NativeControl.h"
 #include "framework/Trace.h"
 #include "framework/Window.h"
+#include "framework/private/ControlEvents.h"
+#include "framework/private/NativeControl.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <QWidget>
 
-#include "framework/NativeControl.h"
 #include "framework/Window.h"
+#include "framework/private/NativeControl.h"
 
 namespace {
 

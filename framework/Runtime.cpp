@@ -8,10 +8,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "framework/EventBoundaryPrivate.h"
-#include "framework/FrameworkState.h"
 #include "framework/Trace.h"
-#include "framework/WindowOrderPrivate.h"
+#include "framework/private/EventBoundary.h"
+#include "framework/private/FrameworkState.h"
+#include "framework/private/WindowOrder.h"
 
 using Framework::GetState;
 

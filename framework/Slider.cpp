@@ -6,9 +6,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "framework/ControlEvents.h"
-#include "framework/NativeControl.h"
 #include "framework/Window.h"
+#include "framework/private/ControlEvents.h"
+#include "framework/private/NativeControl.h"
 
 namespace {
 

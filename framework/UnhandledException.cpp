@@ -10,9 +10,9 @@
 #    include <cxxabi.h>
 #endif
 
-#include "framework/FrameworkState.h"
 #include "framework/Object.h"
 #include "framework/Trace.h"
+#include "framework/private/FrameworkState.h"
 
 using Framework::GetState;
 

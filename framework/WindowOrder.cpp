@@ -1,12 +1,12 @@
 #include "framework/WindowOrder.h"
-#include "framework/WindowOrderPrivate.h"
+#include "framework/private/WindowOrder.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "framework/EventBoundaryPrivate.h"
-#include "framework/FrameworkState.h"
 #include "framework/MenuDispatch.h"
+#include "framework/private/EventBoundary.h"
+#include "framework/private/FrameworkState.h"
 
 namespace Framework {
 

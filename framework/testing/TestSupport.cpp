@@ -17,13 +17,13 @@
 #include <QTest>
 #include <QWidget>
 
-#include "framework/EventBoundaryPrivate.h"
-#include "framework/FrameworkState.h"
-#include "framework/NativeControl.h"
-#include "framework/NativeWindow.h"
 #include "framework/Trace.h"
 #include "framework/WindowOrder.h"
-#include "framework/WindowOrderPrivate.h"
+#include "framework/private/EventBoundary.h"
+#include "framework/private/FrameworkState.h"
+#include "framework/private/NativeControl.h"
+#include "framework/private/NativeWindow.h"
+#include "framework/private/WindowOrder.h"
 
 namespace Testing {
 

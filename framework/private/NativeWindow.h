@@ -1,5 +1,9 @@
 #pragma once
 
+#ifndef GRAPH_EXPLORER_FRAMEWORK_SIDE
+#error "framework/private/ is the framework's own side, which code above the framework cannot include."
+#endif
+
 #include <memory>
 #include <vector>
 

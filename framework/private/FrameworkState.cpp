@@ -1,4 +1,4 @@
-#include "framework/FrameworkState.h"
+#include "framework/private/FrameworkState.h"
 
 namespace Framework {
 

@@ -1,11 +1,15 @@
 #pragma once
 
+#ifndef GRAPH_EXPLORER_FRAMEWORK_SIDE
+#error "framework/private/ is the framework's own side, which code above the framework cannot include."
+#endif
+
 #include <QPointer>
 #include <QWidget>
 
-#include "framework/NativeWindow.h"
 #include "framework/RectControl.h"
 #include "framework/Window.h"
+#include "framework/private/NativeWindow.h"
 
 // The widget that shows a control, a child of its window's content. Its deletion is
 // deferred, since a control may go while one of its widget's own events runs.

@@ -1,4 +1,4 @@
-#include "framework/NativeWindow.h"
+#include "framework/private/NativeWindow.h"
 
 #include <algorithm>
 #include <string>
@@ -14,11 +14,11 @@
 #include <QResizeEvent>
 #include <QWidget>
 
-#include "framework/EventBoundaryPrivate.h"
 #include "framework/MenuDispatch.h"
 #include "framework/Window.h"
 #include "framework/WindowOrder.h"
-#include "framework/WindowOrderPrivate.h"
+#include "framework/private/EventBoundary.h"
+#include "framework/private/WindowOrder.h"
 
 namespace {
 

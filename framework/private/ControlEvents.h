@@ -1,10 +1,14 @@
 #pragma once
 
+#ifndef GRAPH_EXPLORER_FRAMEWORK_SIDE
+#error "framework/private/ is the framework's own side, which code above the framework cannot include."
+#endif
+
 #include <memory>
 #include <utility>
 
-#include "framework/EventBoundaryPrivate.h"
 #include "framework/Window.h"
+#include "framework/private/EventBoundary.h"
 
 // Raises a control's own event with its handler: nothing without a handler, while
 // the control's window is constructed, or once that window has closed. The handler
