@@ -9,7 +9,10 @@
 
 #include "framework/Window.h"
 #include "framework/private/ControlEvents.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeControl.h"
+
+using Framework::KeyIssuer;
 
 namespace {
 
@@ -48,7 +51,7 @@ protected:
             return;
         auto graphics = canvas->Graphics();
         double const ratio = devicePixelRatioF();
-        auto const moved_screens = [&] { return graphics->DevicePixelRatio() != ::Graphics::SurfaceRatio(ratio); };
+        auto const moved_screens = [&] { return graphics->DevicePixelRatio(KeyIssuer::Key()) != ::Graphics::SurfaceRatio(ratio); };
         if (m_needs_paint || moved_screens()) {
             m_painting = true;
             // The new surface is made inside the boundary too: one too large to
@@ -57,22 +60,24 @@ protected:
                 if (moved_screens()) {
                     // On a screen of another density the surface is made anew, and
                     // its content is lost.
-                    graphics->Resize(canvas->Width(), canvas->Height(), ratio);
+                    graphics->Resize(KeyIssuer::Key(), canvas->Width(), canvas->Height(), ratio);
                     m_needs_paint = true;
                 }
                 if (m_needs_paint) {
                     m_needs_paint = false;
-                    canvas->RaisePaint();
+                    canvas->RaisePaint(KeyIssuer::Key());
                 }
             });
             m_painting = false;
         }
-        if (graphics->DeviceWidth() <= 0 || graphics->DeviceHeight() <= 0)
+        std::int32_t const device_width = graphics->DeviceWidth(KeyIssuer::Key());
+        std::int32_t const device_height = graphics->DeviceHeight(KeyIssuer::Key());
+        if (device_width <= 0 || device_height <= 0)
             return;
-        QImage const image(reinterpret_cast<uchar const*>(graphics->DevicePixels()), graphics->DeviceWidth(), graphics->DeviceHeight(),
-            static_cast<qsizetype>(graphics->DeviceWidth()) * 4, QImage::Format_RGB32);
+        QImage const image(reinterpret_cast<uchar const*>(graphics->DevicePixels(KeyIssuer::Key())), device_width, device_height,
+            static_cast<qsizetype>(device_width) * 4, QImage::Format_RGB32);
         QImage scaled = image;
-        scaled.setDevicePixelRatio(graphics->DevicePixelRatio());
+        scaled.setDevicePixelRatio(graphics->DevicePixelRatio(KeyIssuer::Key()));
         QPainter painter(this);
         painter.drawImage(0, 0, scaled);
     }
@@ -111,7 +116,7 @@ PropertyTable const& Canvas::Properties() const
     return table;
 }
 
-void Canvas::RaisePaint()
+void Canvas::RaisePaint(FrameworkKey)
 {
     RaiseControlEvent(*this, m_paint, *m_graphics);
 }
@@ -119,7 +124,7 @@ void Canvas::RaisePaint()
 std::unique_ptr<NativeControl> Canvas::MakeNative()
 {
     auto* widget = new CanvasWidget(ContentOf(*this), std::static_pointer_cast<Canvas>(shared_from_this()));
-    m_graphics->SetChangeListener([view = QPointer<CanvasWidget>(widget)] {
+    m_graphics->SetChangeListener(KeyIssuer::Key(), [view = QPointer<CanvasWidget>(widget)] {
         if (view)
             view->SurfaceChanged();
     });
@@ -132,7 +137,7 @@ void Canvas::GeometryChanged()
     if (m_graphics->Width() == Width() && m_graphics->Height() == Height())
         return;
     auto* widget = NativeWidget<CanvasWidget>(*this);
-    m_graphics->Resize(Width(), Height(), widget ? widget->devicePixelRatioF() : 1.0);
+    m_graphics->Resize(KeyIssuer::Key(), Width(), Height(), widget ? widget->devicePixelRatioF() : 1.0);
     if (widget)
         widget->ContentLost();
 }

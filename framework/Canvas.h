@@ -28,8 +28,8 @@ public:
     PropertyTable const& Properties() const override;
 
     // Framework side: raised by the native widget when the surface needs drawing.
-    void RaisePaint();
-    bool HasPaintHandler() const { return static_cast<bool>(m_paint); }
+    void RaisePaint(FrameworkKey);
+    bool HasPaintHandler(FrameworkKey) const { return static_cast<bool>(m_paint); }
 
 protected:
     std::unique_ptr<NativeControl> MakeNative() override;

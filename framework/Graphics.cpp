@@ -193,7 +193,7 @@ std::uint32_t Graphics::Pixel(std::int32_t x, std::int32_t y) const
     return m_pixels[row * static_cast<std::size_t>(m_device_width) + column] & 0xFFFFFF;
 }
 
-void Graphics::Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio)
+void Graphics::Resize(FrameworkKey, std::int32_t width, std::int32_t height, double device_pixel_ratio)
 {
     device_pixel_ratio = SurfaceRatio(device_pixel_ratio);
     width = std::max(width, 0);
@@ -224,7 +224,7 @@ double Graphics::SurfaceRatio(double device_pixel_ratio)
     return std::isfinite(device_pixel_ratio) && device_pixel_ratio >= 1.0 ? device_pixel_ratio : 1.0;
 }
 
-void Graphics::SetChangeListener(std::function<void()> listener)
+void Graphics::SetChangeListener(FrameworkKey, std::function<void()> listener)
 {
     m_change_listener = std::move(listener);
 }

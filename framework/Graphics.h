@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/FrameworkKey.h"
 #include "framework/GraphicsObserver.h"
 #include "framework/Object.h"
 
@@ -35,20 +36,20 @@ public:
 
     // Framework side: the canvas that owns the surface gives it its size (its
     // content is then lost and cleared to white) and learns of every change.
-    void Resize(std::int32_t width, std::int32_t height, double device_pixel_ratio);
+    void Resize(FrameworkKey, std::int32_t width, std::int32_t height, double device_pixel_ratio);
     // The ratio that a surface made for a screen of that device pixel ratio keeps its
     // pixels at (DevicePixelRatio after Resize).
     static double SurfaceRatio(double device_pixel_ratio);
-    double DevicePixelRatio() const { return m_device_pixel_ratio; }
-    std::int32_t DeviceWidth() const { return m_device_width; }
-    std::int32_t DeviceHeight() const { return m_device_height; }
+    double DevicePixelRatio(FrameworkKey) const { return m_device_pixel_ratio; }
+    std::int32_t DeviceWidth(FrameworkKey) const { return m_device_width; }
+    std::int32_t DeviceHeight(FrameworkKey) const { return m_device_height; }
     // Device pixels, row by row, each 0xFFRRGGBB.
-    std::uint32_t const* DevicePixels() const { return m_pixels.data(); }
-    void SetChangeListener(std::function<void()> listener);
+    std::uint32_t const* DevicePixels(FrameworkKey) const { return m_pixels.data(); }
+    void SetChangeListener(FrameworkKey, std::function<void()> listener);
     // Hears of each drawing call before it is carried out; nil for none, which costs
     // a drawing call one test of the pointer. The surface does not own it.
-    GraphicsObserver* Observer() const { return m_observer; }
-    void SetObserver(GraphicsObserver* observer) { m_observer = observer; }
+    GraphicsObserver* Observer(FrameworkKey) const { return m_observer; }
+    void SetObserver(FrameworkKey, GraphicsObserver* observer) { m_observer = observer; }
 
 private:
     static std::vector<std::int32_t> BlockStarts(std::int32_t size, double ratio);

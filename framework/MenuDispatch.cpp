@@ -11,9 +11,11 @@
 #include "framework/Runtime.h"
 #include "framework/WindowOrder.h"
 #include "framework/private/FrameworkState.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeWindow.h"
 
 using Framework::GetState;
+using Framework::KeyIssuer;
 
 namespace {
 
@@ -55,7 +57,7 @@ std::vector<std::shared_ptr<MenuBar>> BarsInUse()
 void SyncMenuViews()
 {
     for (auto const& window : GetState().windows)
-        if (auto* native = window->Native())
+        if (auto* native = window->Native(KeyIssuer::Key()))
             native->SyncMenuEnabling();
 }
 

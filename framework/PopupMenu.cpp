@@ -8,7 +8,10 @@
 #include "framework/Trace.h"
 #include "framework/Window.h"
 #include "framework/private/ControlEvents.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeControl.h"
+
+using Framework::KeyIssuer;
 
 namespace {
 
@@ -77,7 +80,7 @@ PropertyTable const& PopupMenu::Properties() const
     return table;
 }
 
-void PopupMenu::UserChose(std::int32_t row)
+void PopupMenu::UserChose(FrameworkKey, std::int32_t row)
 {
     if (row == m_list_index)
         return;
@@ -95,7 +98,7 @@ std::unique_ptr<NativeControl> PopupMenu::MakeNative()
     auto* combo = new QComboBox(ContentOf(*this));
     Configure(*combo, *this);
     // Sent for every row the user picks, the selected one included.
-    QObject::connect(combo, &QComboBox::activated, combo, AtBoundary(*this, [](PopupMenu& self, int row) { self.UserChose(row); }));
+    QObject::connect(combo, &QComboBox::activated, combo, AtBoundary(*this, [](PopupMenu& self, int row) { self.UserChose(KeyIssuer::Key(), row); }));
     return std::make_unique<NativeControl>(combo);
 }
 

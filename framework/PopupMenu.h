@@ -32,7 +32,7 @@ public:
     PropertyTable const& Properties() const override;
 
     // Framework side: the user chose a row.
-    void UserChose(std::int32_t row);
+    void UserChose(FrameworkKey, std::int32_t row);
 
 protected:
     std::unique_ptr<NativeControl> MakeNative() override;

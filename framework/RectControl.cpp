@@ -7,7 +7,10 @@
 #include <QWidget>
 
 #include "framework/Window.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeControl.h"
+
+using Framework::KeyIssuer;
 
 namespace {
 
@@ -40,7 +43,7 @@ void RectControl::Constructor()
     if (m_native)
         return;
     auto window = OwnerWindow();
-    if (!window || !window->Native())
+    if (!window || !window->Native(KeyIssuer::Key()))
         throw NilObjectException("the control has no open window to be made in");
     m_native = MakeNative();
     Remember();
@@ -121,7 +124,7 @@ PropertyTable const& RectControl::Properties() const
     return table;
 }
 
-void RectControl::FollowWindowSize(std::int32_t window_width, std::int32_t window_height)
+void RectControl::FollowWindowSize(FrameworkKey, std::int32_t window_width, std::int32_t window_height)
 {
     std::int32_t left, top, width, height;
     FollowAxis(m_lock_left, m_lock_right, m_set_left, m_set_width, std::int64_t { window_width } - m_set_window_width, left, width);

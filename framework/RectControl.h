@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "framework/Control.h"
+#include "framework/FrameworkKey.h"
 
 class NativeControl;
 
@@ -54,10 +55,10 @@ public:
     PropertyTable const& Properties() const override;
 
     // Framework side.
-    NativeControl* Native() const { return m_native.get(); }
+    NativeControl* Native(FrameworkKey) const { return m_native.get(); }
     // Called by the window when its content size changes, with the change against
     // the size at which the control's place was last set.
-    void FollowWindowSize(std::int32_t window_width, std::int32_t window_height);
+    void FollowWindowSize(FrameworkKey, std::int32_t window_width, std::int32_t window_height);
 
 protected:
     virtual std::unique_ptr<NativeControl> MakeNative() = 0;

@@ -8,7 +8,10 @@
 
 #include "framework/Window.h"
 #include "framework/private/ControlEvents.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeControl.h"
+
+using Framework::KeyIssuer;
 
 namespace {
 
@@ -29,7 +32,7 @@ bool OutsideRange(Slider const& model)
 void BringInsideRange(Slider& model)
 {
     if (auto* native = NativeWidget<QSlider>(model); native && OutsideRange(model))
-        model.UserMovedTo(native->sliderPosition());
+        model.UserMovedTo(KeyIssuer::Key(), native->sliderPosition());
 }
 
 void Configure(QSlider& slider, Slider const& model)
@@ -117,7 +120,7 @@ PropertyTable const& Slider::Properties() const
     return table;
 }
 
-void Slider::UserMovedTo(std::int32_t position)
+void Slider::UserMovedTo(FrameworkKey, std::int32_t position)
 {
     if (position == m_value)
         return;
@@ -135,7 +138,7 @@ std::unique_ptr<NativeControl> Slider::MakeNative()
     auto* slider = new QSlider(Qt::Horizontal, ContentOf(*this));
     // Only the user's moves come through here: the framework's own changes are made
     // with the signals blocked.
-    QObject::connect(slider, &QSlider::valueChanged, slider, AtBoundary(*this, [](Slider& self, int position) { self.UserMovedTo(position); }));
+    QObject::connect(slider, &QSlider::valueChanged, slider, AtBoundary(*this, [](Slider& self, int position) { self.UserMovedTo(KeyIssuer::Key(), position); }));
     // Every key, click and drag step is an action, sent with the thumb already at its
     // new position; letting the thumb go is the end of a drag.
     QObject::connect(slider, &QSlider::actionTriggered, slider, AtBoundary(*this, [](Slider& self, int) { BringInsideRange(self); }));

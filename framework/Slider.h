@@ -39,7 +39,7 @@ public:
     PropertyTable const& Properties() const override;
 
     // Framework side: a move by the user to a position inside the range.
-    void UserMovedTo(std::int32_t position);
+    void UserMovedTo(FrameworkKey, std::int32_t position);
 
 protected:
     std::unique_ptr<NativeControl> MakeNative() override;

@@ -16,9 +16,12 @@
 #include "framework/WindowOrder.h"
 #include "framework/private/EventBoundary.h"
 #include "framework/private/FrameworkState.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeControl.h"
 #include "framework/private/NativeWindow.h"
 #include "framework/private/WindowOrder.h"
+
+using Framework::KeyIssuer;
 
 Window::Window() = default;
 
@@ -47,7 +50,7 @@ void Window::Constructor()
         AddMenuHandlers(*this);
     } catch (...) {
         // Nothing of a window whose construction failed stays open.
-        NativeClosed();
+        NativeClosed(KeyIssuer::Key());
         m_constructing = false;
         throw;
     }
@@ -63,7 +66,7 @@ void Window::ShowNative()
         return;
     m_native->Show(m_full_screen);
     if (m_full_screen)
-        NativeResized(m_native->Content()->width(), m_native->Content()->height());
+        NativeResized(KeyIssuer::Key(), m_native->Content()->width(), m_native->Content()->height());
     else
         m_native->SetContentSize(m_width, m_height);
     // Showing a window does not make it the front one: the window system decides
@@ -194,7 +197,7 @@ void Window::FollowControls()
 {
     for (auto const& control : m_controls)
         if (auto* rect = dynamic_cast<RectControl*>(control.get()))
-            rect->FollowWindowSize(m_width, m_height);
+            rect->FollowWindowSize(KeyIssuer::Key(), m_width, m_height);
 }
 
 void Window::SetTitle(std::string title)
@@ -220,7 +223,7 @@ void Window::SetVisible(bool visible)
 
 void Window::Close()
 {
-    NativeClosed();
+    NativeClosed(KeyIssuer::Key());
 }
 
 std::shared_ptr<RectControl> Window::FocusControl() const
@@ -314,7 +317,7 @@ void Window::ApplyFrame()
     Resize(m_width, m_height);
 }
 
-void Window::NativeResized(std::int32_t width, std::int32_t height)
+void Window::NativeResized(FrameworkKey, std::int32_t width, std::int32_t height)
 {
     if (width == m_width && height == m_height)
         return;
@@ -323,7 +326,7 @@ void Window::NativeResized(std::int32_t width, std::int32_t height)
     FollowControls();
 }
 
-void Window::NativeClosed()
+void Window::NativeClosed(FrameworkKey)
 {
     if (!m_open)
         return;

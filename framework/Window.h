@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/Control.h"
+#include "framework/FrameworkKey.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuHandlers.h"
 #include "framework/Object.h"
@@ -119,9 +120,9 @@ public:
     PropertyTable const& Properties() const override;
 
     // Framework side.
-    NativeWindow* Native() const { return m_native.get(); }
-    void NativeResized(std::int32_t width, std::int32_t height);
-    void NativeClosed();
+    NativeWindow* Native(FrameworkKey) const { return m_native.get(); }
+    void NativeResized(FrameworkKey, std::int32_t width, std::int32_t height);
+    void NativeClosed(FrameworkKey);
 
 private:
     // The exact class is the common case and needs no walk of the class hierarchy.

@@ -130,7 +130,7 @@ public:
         // Events that construction would raise reach no handler.
         Find<Slider>("S").SetValue(7);
         Find<PopupMenu>("P").SetListIndex(1);
-        Find<Canvas>("C").RaisePaint();
+        Testing::RaisePaint(Find<Canvas>("C"));
         Testing::ProcessEvents();
         shown_during_hooks |= Testing::NativeState(*this).visible;
     }

@@ -10,6 +10,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/testing/GraphicsRecorder.h"
+#include "framework/testing/SurfaceSupport.h"
 #include "parabola/GraphView.h"
 
 namespace {
@@ -44,7 +45,7 @@ struct FakeGraphWindow {
     {
         canvas->width = width;
         canvas->height = height;
-        canvas->surface->Resize(width, height, 1.0);
+        Testing::ResizeSurface(*canvas->surface, width, height, 1.0);
     }
     FakeCanvas& Graph() const { return *canvas; }
     void XYtoCoordinates(double x, double y, std::int32_t& px, std::int32_t& py)

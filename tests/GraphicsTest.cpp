@@ -13,6 +13,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/testing/GraphicsRecorder.h"
+#include "framework/testing/SurfaceSupport.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ using PixelSet = std::set<Point>;
 std::shared_ptr<Graphics> Surface(std::int32_t width, std::int32_t height, double ratio = 1.0)
 {
     auto g = std::make_shared<Graphics>();
-    g->Resize(width, height, ratio);
+    Testing::ResizeSurface(*g, width, height, ratio);
     g->SetForeColor(Black);
     return g;
 }
@@ -253,9 +254,10 @@ TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
 
     for (double ratio : { 2.0, 1.5, 1.25 }) {
         auto g = Surface(7, 7, ratio);
-        EXPECT_EQ(g->DevicePixelRatio(), ratio);
-        EXPECT_EQ(g->DeviceWidth(), std::lround(7 * ratio));
-        EXPECT_EQ(g->DeviceHeight(), std::lround(7 * ratio));
+        auto const device = Testing::DeviceImageOf(*g);
+        EXPECT_EQ(device.ratio, ratio);
+        EXPECT_EQ(device.width, std::lround(7 * ratio));
+        EXPECT_EQ(device.height, std::lround(7 * ratio));
         draw(*g);
         auto block_start = [ratio](std::int32_t i) {
             return i < 7 ? static_cast<std::int32_t>(std::floor(i * ratio)) : static_cast<std::int32_t>(std::lround(7 * ratio));
@@ -265,8 +267,8 @@ TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
                 EXPECT_EQ(g->Pixel(x, y), reference->Pixel(x, y)) << ratio << ": " << x << ", " << y;
                 for (std::int32_t dy = block_start(y); dy < block_start(y + 1); ++dy) {
                     for (std::int32_t dx = block_start(x); dx < block_start(x + 1); ++dx) {
-                        std::uint32_t const device = g->DevicePixels()[dy * g->DeviceWidth() + dx];
-                        EXPECT_EQ(device, 0xFF000000 | reference->Pixel(x, y)) << ratio << ": " << dx << ", " << dy;
+                        std::uint32_t const pixel = device.pixels[static_cast<std::size_t>(dy * device.width + dx)];
+                        EXPECT_EQ(pixel, 0xFF000000 | reference->Pixel(x, y)) << ratio << ": " << dx << ", " << dy;
                     }
                 }
             }
@@ -278,12 +280,13 @@ TEST(GraphicsTest, ResizeClearsTheSurfaceToWhite)
 {
     auto g = Surface(4, 3);
     g->FillRect(0, 0, 4, 3);
-    g->Resize(5, 2, 2.0);
+    Testing::ResizeSurface(*g, 5, 2, 2.0);
     EXPECT_EQ(g->Width(), 5);
     EXPECT_EQ(g->Height(), 2);
     EXPECT_TRUE(DrawnPixels(*g).empty());
-    for (std::int32_t i = 0; i < g->DeviceWidth() * g->DeviceHeight(); ++i)
-        ASSERT_EQ(g->DevicePixels()[i], 0xFFFFFFFFu) << i;
+    auto const device = Testing::DeviceImageOf(*g);
+    for (std::int32_t i = 0; i < device.width * device.height; ++i)
+        ASSERT_EQ(device.pixels[static_cast<std::size_t>(i)], 0xFFFFFFFFu) << i;
 }
 
 TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
@@ -297,7 +300,7 @@ TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
     auto g = Surface(10, 10);
     g->DrawLine(0, 0, 1, 1);
     auto const calls = Testing::RecordGraphicsCalls(*g, [&] { draw(*g); });
-    EXPECT_EQ(g->Observer(), nullptr);
+    EXPECT_EQ(Testing::ObserverOf(*g), nullptr);
     g->FillRect(0, 0, 1, 1);
 
     using Testing::GraphicsCall;
@@ -314,8 +317,9 @@ TEST(GraphicsTest, RecordsEveryCallAsGivenOnlyWhileRecording)
     unrecorded->DrawLine(0, 0, 1, 1);
     draw(*unrecorded);
     unrecorded->FillRect(0, 0, 1, 1);
-    auto const pixel_count = static_cast<std::size_t>(g->DeviceWidth() * g->DeviceHeight());
-    EXPECT_TRUE(std::equal(g->DevicePixels(), g->DevicePixels() + pixel_count, unrecorded->DevicePixels()));
+    auto const device = Testing::DeviceImageOf(*g);
+    auto const pixel_count = static_cast<std::size_t>(device.width * device.height);
+    EXPECT_TRUE(std::equal(device.pixels.begin(), device.pixels.begin() + pixel_count, Testing::DeviceImageOf(*unrecorded).pixels.begin()));
 }
 
 // A second recorder would take the calls from the first without a word.
@@ -326,14 +330,14 @@ TEST(GraphicsTest, OneRecorderAtATime)
     EXPECT_THROW(Testing::GraphicsRecorder { *g }, std::logic_error);
     g->FillRect(0, 0, 1, 1);
     EXPECT_EQ(recorder.Calls().size(), 1u);
-    EXPECT_EQ(g->Observer(), &recorder);
+    EXPECT_EQ(Testing::ObserverOf(*g), &recorder);
 }
 
 TEST(GraphicsTest, ListenerHearsOfEveryDrawingAfterItsPixelsChanged)
 {
     auto g = Surface(4, 4);
     std::vector<std::uint32_t> seen;
-    g->SetChangeListener([&] { seen.push_back(g->Pixel(1, 1)); });
+    Testing::ListenForChanges(*g, [&] { seen.push_back(g->Pixel(1, 1)); });
     g->SetForeColor(0x123456);
     g->FillRect(1, 1, 1, 1);
     g->SetForeColor(0xA0A0A0);
@@ -349,7 +353,8 @@ TEST(GraphicsTest, ZeroSizeSurfaceDrawsNothingAndFailsNothing)
         auto g = Surface(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height), 2.0);
         EXPECT_EQ(g->Width(), std::max<std::int64_t>(width, 0));
         EXPECT_EQ(g->Height(), std::max<std::int64_t>(height, 0));
-        EXPECT_EQ(std::int64_t { g->DeviceWidth() } * g->DeviceHeight(), 0);
+        auto const device = Testing::DeviceImageOf(*g);
+        EXPECT_EQ(std::int64_t { device.width } * device.height, 0);
         g->FillRect(0, 0, g->Width(), g->Height());
         g->FillRect(Int32Min, Int32Min, Int32Max, Int32Max);
         g->DrawRect(0, 0, 10, 10);

@@ -95,7 +95,7 @@ TEST_F(ParabolaFormsTest, TheGuardStopsOnlyTheHAndKHandlers)
     EXPECT_EQ(Drawings(*window, [&] { window->HSlider().SetValue(7); }), 0);
     EXPECT_EQ(Drawings(*window, [&] { window->KSlider().SetValue(7); }), 0);
     EXPECT_EQ(Drawings(*window, [&] { window->ASlider().SetValue(7); }), 1);
-    EXPECT_EQ(Drawings(*window, [&] { window->Graph().RaisePaint(); }), 1);
+    EXPECT_EQ(Drawings(*window, [&] { Testing::RaisePaint(window->Graph()); }), 1);
     window->updating = false;
     EXPECT_EQ(Drawings(*window, [&] { window->HSlider().SetValue(8); }), 1);
     EXPECT_EQ(Drawings(*window, [&] { window->KSlider().SetValue(8); }), 1);

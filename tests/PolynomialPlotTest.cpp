@@ -10,6 +10,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/testing/GraphicsRecorder.h"
+#include "framework/testing/SurfaceSupport.h"
 #include "framework/testing/TestSupport.h"
 #include "tests/PolynomialWindowFixture.h"
 
@@ -118,7 +119,8 @@ class PolynomialPlotTest : public PolynomialWindowTest { };
 
 std::vector<std::uint32_t> Pixels(Graphics const& g)
 {
-    return { g.DevicePixels(), g.DevicePixels() + static_cast<std::size_t>(g.DeviceWidth()) * static_cast<std::size_t>(g.DeviceHeight()) };
+    auto const image = Testing::DeviceImageOf(g);
+    return { image.pixels.begin(), image.pixels.end() };
 }
 
 TEST_F(PolynomialPlotTest, NewWindowDrawsTheHorizontalAxisInBlack)
@@ -223,7 +225,7 @@ TEST_F(PolynomialPlotTest, FarValuesDrawOnlyTheirVisibleParts)
             SCOPED_TRACE(std::string(c.what) + " on " + std::to_string(window->Graph().Width()));
             Testing::ChoosePopupRow(window->ModeMenu(), c.mode);
             SetPositions(*window, c.positions);
-            window->Graph().RaisePaint();
+            Testing::RaisePaint(window->Graph());
             ExpectCurveDrawn(*window->Graph().Graphics(), c.f);
         }
     }
@@ -237,7 +239,7 @@ TEST_F(PolynomialPlotTest, FarSampleReachesTheSurfaceUnclipped)
     SetPositions(*window, { 100, -100, 100, -100, 100, -100 });
     auto const surface = window->Graph().Graphics();
     std::vector<Testing::GraphicsCall> lines;
-    for (auto const& call : Testing::RecordGraphicsCalls(*surface, [&] { window->Graph().RaisePaint(); }))
+    for (auto const& call : Testing::RecordGraphicsCalls(*surface, [&] { Testing::RaisePaint(window->Graph()); }))
         if (call.kind == Testing::GraphicsCall::Kind::DrawLine)
             lines.push_back(call);
     ASSERT_EQ(lines.size(), 1022u);

@@ -234,7 +234,7 @@ TEST_F(PolynomialWindowTest, EveryEventRunsOneWholeUpdate)
         { "drag of slider 1", [](auto& w) { Testing::DragSlider(w.ValueSlider(1), { 1, 2, 3 }); }, 3 },
         { "order", [](auto& w) { Testing::ChoosePopupRow(w.OrderMenu(), 2); }, 1 },
         { "mode", [](auto& w) { Testing::ChoosePopupRow(w.ModeMenu(), 1); }, 1 },
-        { "paint", [](auto& w) { w.Graph().RaisePaint(); }, 1 },
+        { "paint", [](auto& w) { Testing::RaisePaint(w.Graph()); }, 1 },
     };
     for (auto const& event : events) {
         SCOPED_TRACE(event.what);

@@ -9,6 +9,7 @@
 
 #include "framework/RectControl.h"
 #include "framework/Window.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeWindow.h"
 
 // The widget that shows a control, a child of its window's content. Its deletion is
@@ -40,7 +41,7 @@ private:
 template<class W>
 W* NativeWidget(RectControl const& control)
 {
-    auto* native = control.Native();
+    auto* native = control.Native(Framework::KeyIssuer::Key());
     return native ? static_cast<W*>(native->Widget()) : nullptr;
 }
 
@@ -48,5 +49,5 @@ W* NativeWidget(RectControl const& control)
 // Constructor checks that there is one before it asks for the widget.
 inline QWidget* ContentOf(RectControl const& control)
 {
-    return control.OwnerWindow()->Native()->Content();
+    return control.OwnerWindow()->Native(Framework::KeyIssuer::Key())->Content();
 }

@@ -18,7 +18,10 @@
 #include "framework/Window.h"
 #include "framework/WindowOrder.h"
 #include "framework/private/EventBoundary.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/WindowOrder.h"
+
+using Framework::KeyIssuer;
 
 namespace {
 
@@ -58,7 +61,7 @@ protected:
     void closeEvent(QCloseEvent* event) override
     {
         if (auto open = m_window.lock(); open && open->IsOpen())
-            Framework::RunAtBoundary([open] { open->NativeClosed(); });
+            Framework::RunAtBoundary([open] { open->NativeClosed(KeyIssuer::Key()); });
         event->accept();
     }
 
@@ -123,10 +126,10 @@ protected:
     {
         QWidget::resizeEvent(event);
         auto open = m_window.lock();
-        if (!open || !open->IsOpen() || !open->Native() || open->Native()->IsApplyingSize())
+        if (!open || !open->IsOpen() || !open->Native(KeyIssuer::Key()) || open->Native(KeyIssuer::Key())->IsApplyingSize())
             return;
         QSize const size = event->size();
-        Framework::RunAtBoundary([open, size] { open->NativeResized(size.width(), size.height()); });
+        Framework::RunAtBoundary([open, size] { open->NativeResized(KeyIssuer::Key(), size.width(), size.height()); });
     }
 
 private:

@@ -2,19 +2,23 @@
 
 #include <stdexcept>
 
+#include "framework/private/KeyIssuer.h"
+
+using Framework::KeyIssuer;
+
 namespace Testing {
 
 GraphicsRecorder::GraphicsRecorder(Graphics& surface)
     : m_surface(surface)
 {
-    if (surface.Observer())
+    if (surface.Observer(KeyIssuer::Key()))
         throw std::logic_error("the surface is already being recorded");
-    surface.SetObserver(this);
+    surface.SetObserver(KeyIssuer::Key(), this);
 }
 
 GraphicsRecorder::~GraphicsRecorder()
 {
-    m_surface.SetObserver(nullptr);
+    m_surface.SetObserver(KeyIssuer::Key(), nullptr);
 }
 
 void GraphicsRecorder::OnSetForeColor(std::uint32_t rgb)
@@ -35,6 +39,11 @@ void GraphicsRecorder::OnFillRect(std::int32_t left, std::int32_t top, std::int3
 void GraphicsRecorder::OnDrawRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
 {
     m_calls.push_back({ GraphicsCall::Kind::DrawRect, left, top, width, height });
+}
+
+GraphicsObserver* ObserverOf(Graphics const& surface)
+{
+    return surface.Observer(KeyIssuer::Key());
 }
 
 std::vector<GraphicsCall> RecordGraphicsCalls(Graphics& surface, std::function<void()> const& action)

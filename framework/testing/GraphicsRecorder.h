@@ -32,6 +32,9 @@ private:
     std::vector<GraphicsCall> m_calls;
 };
 
+// The recorder of the surface's drawing calls while one lives, else nil.
+GraphicsObserver* ObserverOf(Graphics const& surface);
+
 // The drawing calls that the surface receives while the action runs.
 std::vector<GraphicsCall> RecordGraphicsCalls(Graphics& surface, std::function<void()> const& action);
 

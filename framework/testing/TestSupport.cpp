@@ -21,9 +21,12 @@
 #include "framework/WindowOrder.h"
 #include "framework/private/EventBoundary.h"
 #include "framework/private/FrameworkState.h"
+#include "framework/private/KeyIssuer.h"
 #include "framework/private/NativeControl.h"
 #include "framework/private/NativeWindow.h"
 #include "framework/private/WindowOrder.h"
+
+using Framework::KeyIssuer;
 
 namespace Testing {
 
@@ -31,7 +34,7 @@ namespace {
 
 QMainWindow* MainOf(Window& window)
 {
-    return window.Native() ? window.Native()->Main() : nullptr;
+    return window.Native(KeyIssuer::Key()) ? window.Native(KeyIssuer::Key())->Main() : nullptr;
 }
 
 template<class W>
@@ -161,8 +164,18 @@ void ResizeAsUser(Window& window, std::int32_t width, std::int32_t height)
     auto* main = MainOf(window);
     if (!main)
         return;
-    main->resize(width, height + window.Native()->MenuBarHeight(width));
+    main->resize(width, height + window.Native(KeyIssuer::Key())->MenuBarHeight(width));
     ProcessEvents();
+}
+
+void RaisePaint(Canvas& canvas)
+{
+    canvas.RaisePaint(KeyIssuer::Key());
+}
+
+bool HasPaintHandler(Canvas const& canvas)
+{
+    return canvas.HasPaintHandler(KeyIssuer::Key());
 }
 
 bool ChooseInMenuView(Window& window, std::string_view text, MenuChoice how)
@@ -208,8 +221,8 @@ NativeWindowState NativeState(Window& window)
     auto* main = MainOf(window);
     if (!main)
         return state;
-    auto* content = window.Native()->Content();
-    int const bar = window.Native()->MenuBarHeight(content->width());
+    auto* content = window.Native(KeyIssuer::Key())->Content();
+    int const bar = window.Native(KeyIssuer::Key())->MenuBarHeight(content->width());
     state.title = main->windowTitle().toStdString();
     state.content_width = content->width();
     state.content_height = content->height();

@@ -45,6 +45,13 @@ void CloseAsUser(Window& window);
 // The user resizes the window to the given content size.
 void ResizeAsUser(Window& window, std::int32_t width, std::int32_t height);
 
+// The canvas's surface needs drawing, as when its content is lost: Paint is raised
+// right here, outside the event-dispatch boundary, so that whatever it throws
+// reaches the test.
+void RaisePaint(Canvas& canvas);
+// Whether a handler is attached to the canvas's Paint.
+bool HasPaintHandler(Canvas const& canvas);
+
 // One entry of a window's menu bar view, in tree order (depth 0: the menus).
 struct MenuViewEntry {
     int depth { 0 };
