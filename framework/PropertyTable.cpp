@@ -25,3 +25,12 @@ void PropertyTable::Apply(Object& target, std::string_view name, PropertyValue c
         throw RuntimeException("property " + std::string(name) + " takes a value of another type");
     row->apply(target, value);
 }
+
+namespace Detail {
+
+void ThrowNotOfTheSettersClass(Object const& target)
+{
+    throw IllegalCastException("a property setter was applied to an object of another class (" + std::string(target.ClassName()) + ")");
+}
+
+}

@@ -34,15 +34,15 @@ public:
     {
     }
 
-    // The row of the name, the class's own before its base's; nil for a name the class
-    // has no use for.
-    PropertyRow const* Find(std::string_view name) const;
-
     // Applies a value through the row of its name. A name without a row is ignored, so
     // every stream of the format is accepted.
     void Apply(Object& target, std::string_view name, PropertyValue const& value) const;
 
 private:
+    // The row of the name, the class's own before its base's; nil for a name the class
+    // has no use for.
+    PropertyRow const* Find(std::string_view name) const;
+
     std::span<PropertyRow const> m_rows;
     PropertyTable const* m_base { nullptr };
 };
@@ -96,14 +96,19 @@ consteval PropertyType TypeTakenBy()
 template<auto setter>
 inline constexpr PropertyType SetterType = TypeTakenBy<typename SetterShape<decltype(setter)>::Argument>();
 
-// A row's apply: the table the row stands in is reached only through its own class's
-// Properties, so the object is of the setter's class.
+[[noreturn]] void ThrowNotOfTheSettersClass(Object const& target);
+
+// A row's apply. A class's table is reached through the object's own Properties, so
+// the object is of the setter's class; the cast is checked all the same, so that a
+// row put in the wrong class's table is an error, never a call on the wrong object.
 template<auto setter>
 void ApplyThrough(Object& target, PropertyValue const& value)
 {
-    using Shape = SetterShape<decltype(setter)>;
-    std::invoke(setter, static_cast<typename Shape::Target&>(target),
-        std::get<PropertyValueOf<SetterType<setter>>>(value.value));
+    using Target = typename SetterShape<decltype(setter)>::Target;
+    auto* object = dynamic_cast<Target*>(&target);
+    if (!object)
+        ThrowNotOfTheSettersClass(target);
+    std::invoke(setter, *object, std::get<PropertyValueOf<SetterType<setter>>>(value.value));
 }
 
 }

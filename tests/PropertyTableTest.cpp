@@ -100,3 +100,13 @@ TEST(PropertyTableTest, AValueOfAnotherTypeThanItsNameIsRefused)
     EXPECT_THROW(shape.Properties().Apply(shape, "Left", BooleanEntry("Visible", true).value), RuntimeException);
     EXPECT_TRUE(shape.log.empty());
 }
+
+// A row put in the wrong class's table never calls its setter on an object of
+// another class.
+TEST(PropertyTableTest, ARowAppliedToAnObjectOfAnotherClassIsRefused)
+{
+    Shape shape;
+    Box box;
+    EXPECT_THROW(box.Properties().Apply(shape, "Title", TextEntry("Title", "Graph").value), IllegalCastException);
+    EXPECT_TRUE(shape.log.empty());
+}
