@@ -17,13 +17,13 @@ constexpr std::uint32_t OpaqueBlack = 0xFF000000;
 
 // memset is the fastest fill the C library has (wide and non-temporal stores on
 // large areas); it serves every colour whose four bytes are equal, white among them.
-void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t colour)
+void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t color)
 {
-    std::uint32_t const low_byte = colour & 0xFF;
-    if (colour == low_byte * 0x01010101u)
-        std::memset(first, static_cast<int>(low_byte), count * sizeof colour);
+    std::uint32_t const low_byte = color & 0xFF;
+    if (color == low_byte * 0x01010101u)
+        std::memset(first, static_cast<int>(low_byte), count * sizeof color);
     else
-        std::fill_n(first, count, colour);
+        std::fill_n(first, count, color);
 }
 
 i128 FloorDiv(i128 numerator, i128 denominator)
@@ -129,7 +129,7 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
     std::int64_t const dx = std::int64_t { x2 } - x1;
     std::int64_t const dy = std::int64_t { y2 } - y1;
     bool const along_x = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
-    std::uint32_t const colour = OpaqueBlack | m_fore_color;
+    std::uint32_t const color = OpaqueBlack | m_fore_color;
     std::int64_t const width = m_width;
     std::int64_t const height = m_height;
 
@@ -153,7 +153,7 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
 
     if (m_unit_ratio) {
         std::uint32_t* pixels = m_pixels.data();
-        rasterize([pixels, width, colour](std::int64_t x, std::int64_t y) { pixels[y * width + x] = colour; });
+        rasterize([pixels, width, color](std::int64_t x, std::int64_t y) { pixels[y * width + x] = color; });
     } else {
         rasterize([this](std::int64_t x, std::int64_t y) { PlotLogical(x, y); });
     }
@@ -261,18 +261,18 @@ void Graphics::FillLogical(std::int64_t left, std::int64_t top, std::int64_t rig
 
 void Graphics::FillDeviceBlock(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
 {
-    std::uint32_t const colour = OpaqueBlack | m_fore_color;
+    std::uint32_t const color = OpaqueBlack | m_fore_color;
     auto const stride = static_cast<std::size_t>(m_device_width);
     auto const columns = static_cast<std::size_t>(right - left);
     std::uint32_t* row = m_pixels.data() + static_cast<std::size_t>(top) * stride + static_cast<std::size_t>(left);
     // Whole rows lie next to one another, so the block is one run of pixels; a fill
     // of the whole surface is a single fill of the buffer.
     if (columns == stride) {
-        FillPixels(row, static_cast<std::size_t>(bottom - top) * stride, colour);
+        FillPixels(row, static_cast<std::size_t>(bottom - top) * stride, color);
         return;
     }
     for (std::int64_t y = top; y < bottom; ++y, row += stride)
-        FillPixels(row, columns, colour);
+        FillPixels(row, columns, color);
 }
 
 void Graphics::PlotLogical(std::int64_t x, std::int64_t y)
@@ -283,12 +283,12 @@ void Graphics::PlotLogical(std::int64_t x, std::int64_t y)
     auto const stride = static_cast<std::size_t>(m_device_width);
     auto const columns = static_cast<std::size_t>(m_column_starts[column + 1] - m_column_starts[column]);
     auto const rows = static_cast<std::size_t>(m_row_starts[row + 1] - m_row_starts[row]);
-    std::uint32_t const colour = OpaqueBlack | m_fore_color;
+    std::uint32_t const color = OpaqueBlack | m_fore_color;
     std::uint32_t* pixel = m_pixels.data() + static_cast<std::size_t>(m_row_starts[row]) * stride
         + static_cast<std::size_t>(m_column_starts[column]);
     for (std::size_t r = 0; r < rows; ++r, pixel += stride) {
         for (std::size_t c = 0; c < columns; ++c)
-            pixel[c] = colour;
+            pixel[c] = color;
     }
 }
 
