@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchSupport.h"
-#include "framework/Runtime.h"
 #include "framework/testing/ReferenceDrawing.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/Arcsketcher.h"

@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "framework/ExceptionHelper.h"
 #include "framework/Runtime.h"
+#include "framework/WindowOrder.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/Arcsketcher.h"
 #include "shell/MenuBar1.h"

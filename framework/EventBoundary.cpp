@@ -1,4 +1,4 @@
-#include "framework/EventBoundary.h"
+#include "framework/ExceptionHelper.h"
 #include "framework/private/EventBoundary.h"
 
 #include <utility>

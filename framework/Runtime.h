@@ -5,13 +5,6 @@
 #include "framework/Application.h"
 #include "framework/Object.h"
 
-// The runtime's other parts come with it, so that code that starts, drives or tests
-// the program reaches all of them through this one header.
-#include "framework/EventBoundary.h"
-#include "framework/MenuDispatch.h"
-#include "framework/UnhandledException.h"
-#include "framework/WindowOrder.h"
-
 // The runtime and the application's life. Everything runs on one thread.
 
 // Sets up the runtime and the platform (the native application object). Arguments

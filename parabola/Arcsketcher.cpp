@@ -7,7 +7,7 @@
 #include "framework/Delegate.h"
 #include "framework/Object.h"
 #include "framework/PropertyStream.h"
-#include "framework/Runtime.h"
+#include "framework/WindowOrder.h"
 #include "parabola/ArcsketcherLayout.h"
 #include "parabola/GraphCanvasTable.h"
 #include "parabola/GraphView.h"

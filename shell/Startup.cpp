@@ -3,9 +3,11 @@
 #include <exception>
 
 #include "framework/Delegate.h"
+#include "framework/ExceptionHelper.h"
 #include "framework/Object.h"
 #include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/UnhandledException.h"
 #include "parabola/Arcsketcher.h"
 #include "shell/App.h"
 #include "shell/MenuBar1.h"

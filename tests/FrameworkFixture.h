@@ -8,7 +8,6 @@
 
 #include "framework/Object.h"
 #include "framework/RectControl.h"
-#include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "framework/testing/TestSupport.h"
 

@@ -3,6 +3,9 @@
 
 #include "framework/Application.h"
 #include "framework/MenuBar.h"
+#include "framework/MenuDispatch.h"
+#include "framework/Runtime.h"
+#include "framework/WindowOrder.h"
 #include "tests/FrameworkFixture.h"
 
 namespace {

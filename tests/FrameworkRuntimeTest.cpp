@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "framework/Delegate.h"
+#include "framework/ExceptionHelper.h"
+#include "framework/Runtime.h"
 #include "framework/Slider.h"
+#include "framework/UnhandledException.h"
 #include "tests/FrameworkFixture.h"
 
 namespace {

@@ -8,8 +8,10 @@
 #include "framework/Label.h"
 #include "framework/PopupMenu.h"
 #include "framework/PropertyStream.h"
+#include "framework/Runtime.h"
 #include "framework/Slider.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrder.h"
 #include "parabola/LayoutTables.h"
 #include "tests/FrameworkFixture.h"
 

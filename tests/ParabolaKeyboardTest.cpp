@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Object.h"
-#include "framework/Runtime.h"
 #include "ParabolaWindowFixture.h"
+#include "framework/MenuDispatch.h"
+#include "framework/Object.h"
 #include "polynomial/Curvesketcher.h"
 
 namespace {

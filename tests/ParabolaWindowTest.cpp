@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "ConstructionTrace.h"
+#include "ParabolaWindowFixture.h"
 #include "framework/Canvas.h"
 #include "framework/Control.h"
 #include "framework/Label.h"
-#include "framework/Runtime.h"
 #include "framework/Slider.h"
-#include "ConstructionTrace.h"
-#include "ParabolaWindowFixture.h"
+#include "framework/WindowOrder.h"
 
 namespace {
 

@@ -17,8 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/MenuDispatch.h"
 #include "framework/Numbers.h"
-#include "framework/Runtime.h"
+#include "framework/WindowOrder.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/Arcsketcher.h"
 #include "polynomial/Curvesketcher.h"

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/MenuBar.h"
+#include "framework/MenuDispatch.h"
 #include "framework/MenuItem.h"
 #include "framework/Runtime.h"
+#include "framework/WindowOrder.h"
 #include "framework/testing/TestSupport.h"
 #include "shell/App.h"
 #include "shell/EquationsCurvesketcher.h"

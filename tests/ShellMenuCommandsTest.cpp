@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Runtime.h"
+#include "framework/MenuDispatch.h"
+#include "framework/WindowOrder.h"
 #include "framework/testing/TestSupport.h"
 #include "shell/App.h"
 #include "shell/MenuBar1.h"

@@ -11,9 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/MenuBar.h"
+#include "framework/MenuDispatch.h"
 #include "framework/Object.h"
 #include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrder.h"
 #include "framework/testing/TestSupport.h"
 #include "shell/App.h"
 #include "shell/MenuBar1.h"

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/ExceptionHelper.h"
+#include "framework/MenuDispatch.h"
 #include "framework/Runtime.h"
 #include "framework/Trace.h"
+#include "framework/WindowOrder.h"
 #include "framework/testing/TestSupport.h"
 #include "parabola/Arcsketcher.h"
 #include "polynomial/Curvesketcher.h"

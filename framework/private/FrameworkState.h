@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/Application.h"
-#include "framework/EventBoundary.h"
+#include "framework/ExceptionHelper.h"
 #include "framework/Window.h"
 
 class QApplication;
