@@ -25,11 +25,11 @@ public:
     bool AcceptsFocus() const override { return m_accept_focus; }
 
     void AddPaintHandler(PaintHandler handler);
+    bool HasPaintHandler() const { return static_cast<bool>(m_paint); }
     PropertyTable const& Properties() const override;
 
     // Framework side: raised by the native widget when the surface needs drawing.
     void RaisePaint(FrameworkKey);
-    bool HasPaintHandler(FrameworkKey) const { return static_cast<bool>(m_paint); }
 
 protected:
     std::unique_ptr<NativeControl> MakeNative() override;

@@ -6,9 +6,9 @@ class KeyIssuer;
 
 // The argument of the methods that only the framework may call: the platform's
 // reports (a user's move, a resize, a close), and a canvas's hold on its surface.
-// Its one constructor is private and open to Framework::KeyIssuer alone, which only
-// the framework's private headers define, so code above the framework cannot make a
-// key. A key can be neither copied nor moved, so a method that is given one cannot
+// The constructor that makes one is private and open to Framework::KeyIssuer alone,
+// which only the framework's private headers define, so code above the framework
+// cannot make a key. A key can be neither copied nor moved, so a method that is given one cannot
 // hand it on.
 class FrameworkKey {
 public:

@@ -94,7 +94,7 @@ TEST_F(ParabolaWindowTest, EightControlsInTabOrderFromTheirTables)
             EXPECT_TRUE(slider->LiveScroll());
         }
     }
-    EXPECT_TRUE(Testing::HasPaintHandler(window->Graph()));
+    EXPECT_TRUE(window->Graph().HasPaintHandler());
     EXPECT_FALSE(window->Graph().AcceptFocus());
     EXPECT_EQ(window->Formula().TextAlign(), 1);
     EXPECT_EQ(window->AValue().TextAlign(), 0);

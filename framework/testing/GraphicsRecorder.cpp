@@ -10,6 +10,7 @@ namespace Testing {
 
 GraphicsRecorder::GraphicsRecorder(Graphics& surface)
     : m_surface(surface)
+    , m_keep_alive(surface.weak_from_this().lock())
 {
     if (surface.Observer(KeyIssuer::Key()))
         throw std::logic_error("the surface is already being recorded");

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "framework/Graphics.h"
@@ -11,8 +12,10 @@
 namespace Testing {
 
 // Records the drawing calls that a surface receives for as long as the recorder
-// lives; the surface must outlive it. A surface takes one recorder at a time, since
-// a second would silently take the calls from the first.
+// lives. A surface that is shared is kept alive by the recorder, so that a recorded
+// action may close the surface's window; one that is not must outlive it. A surface
+// takes one recorder at a time, since a second would silently take the calls from
+// the first.
 class GraphicsRecorder final : public GraphicsObserver {
 public:
     explicit GraphicsRecorder(Graphics& surface);
@@ -29,6 +32,7 @@ public:
 
 private:
     Graphics& m_surface;
+    std::shared_ptr<Object> m_keep_alive;
     std::vector<GraphicsCall> m_calls;
 };
 

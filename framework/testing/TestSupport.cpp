@@ -173,11 +173,6 @@ void RaisePaint(Canvas& canvas)
     canvas.RaisePaint(KeyIssuer::Key());
 }
 
-bool HasPaintHandler(Canvas const& canvas)
-{
-    return canvas.HasPaintHandler(KeyIssuer::Key());
-}
-
 bool ChooseInMenuView(Window& window, std::string_view text, MenuChoice how)
 {
     auto* main = MainOf(window);

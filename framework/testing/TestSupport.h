@@ -49,8 +49,6 @@ void ResizeAsUser(Window& window, std::int32_t width, std::int32_t height);
 // right here, outside the event-dispatch boundary, so that whatever it throws
 // reaches the test.
 void RaisePaint(Canvas& canvas);
-// Whether a handler is attached to the canvas's Paint.
-bool HasPaintHandler(Canvas const& canvas);
 
 // One entry of a window's menu bar view, in tree order (depth 0: the menus).
 struct MenuViewEntry {
