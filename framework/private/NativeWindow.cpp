@@ -71,13 +71,13 @@ public:
     // learnt of another front window (a menu opened in another window, a window shown
     // without the focus), the menus are brought up to date for this one first, so that
     // a command enabled here is not dropped as another window's disabled one.
+    // Most keys arrive in the front window, and the query goes up the focused
+    // widget's parents: only a window behind enters the boundary, once.
     void KeyboardCommandComing()
     {
-        Framework::RunAtBoundary([window = m_window] {
-            auto open = window.lock();
-            if (open && open->IsOpen() && FrontWindow() != open)
-                Framework::BringToFront(*open);
-        });
+        auto open = m_window.lock();
+        if (open && open->IsOpen() && FrontWindow() != open)
+            Framework::RunAtBoundary([&open] { Framework::BringToFront(*open); });
     }
 
 private:
