@@ -12,11 +12,48 @@ std::string Str(double value)
     if (std::isinf(value))
         return value < 0 ? "-Infinity" : "Infinity";
 
-    // The longest shortest form of a double, "-2.2250738585072014e-308", has 24
-    // characters.
+    // The shortest digits that read back as the same double, as d.ddde±x; the
+    // longest, "-2.2250738585072014e-308", has 24 characters.
     char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    auto const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    std::string_view const text(buffer, static_cast<std::size_t>(end - buffer));
+
+    // Positional digits for every magnitude a person reads as a plain number, the
+    // exponent only where they would run on: from 10^21 up and below 10^-6.
+    double const magnitude = std::fabs(value);
+    if (magnitude != 0.0 && (magnitude < 1e-6 || magnitude >= 1e21))
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+
+    // std::to_chars's own fixed form would write the double's exact value, such as
+    // 123456789012345683968 for 1.2345678901234568e+20; these are the shortest
+    // digits laid out with zeros where they end.
+    auto const e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    bool const negative = text.front() == '-';
+    std::string digits;
+    for (char c : text.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+        if (c != '.')
+            digits += c;
+    }
+
+    std::string result = negative ? "-" : "";
+    if (exponent < 0) {
+        result += "0.";
+        result.append(static_cast<std::size_t>(-exponent - 1), '0');
+        result += digits;
+        return result;
+    }
+    auto const whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        result += digits;
+        result.append(whole - digits.size(), '0');
+        return result;
+    }
+    result.append(digits, 0, whole);
+    result += '.';
+    result.append(digits, whole);
+    return result;
 }
 
 double Round(double value)

@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
-// The default text of a double: the shortest decimal text that reads back as the
-// same double ("0", "1.85", "-4.95"), and "NaN", "Infinity", "-Infinity".
+// The default text of a double: the shortest digits that read back as the same
+// double, written without an exponent ("0", "1.85", "-4.95", "500000") unless the
+// magnitude is 10^21 or more or below 10^-6 ("1e+21", "1e-07"); and "NaN",
+// "Infinity", "-Infinity".
 std::string Str(double value);
 
 // To the nearest whole number, halfway cases away from zero.

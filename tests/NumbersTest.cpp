@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -22,11 +23,25 @@ TEST(NumbersTest, StrWritesTheShortestTextThatReadsBack)
     };
     Case const cases[] = {
         { 0.0, "0" },
+        { -0.0, "-0" },
         { 37 * 5 / 100.0, "1.85" },
         { -2.0, "-2" },
         { 1 * 5 / 100.0, "0.05" },
         { -99 * 5 / 100.0, "-4.95" },
         { 107374182.35, "107374182.35" },
+        { -107374182.4, "-107374182.4" },
+        // Large and small magnitudes that a label can show keep positional digits.
+        { 500000.0, "500000" },
+        { -5e5, "-500000" },
+        { 1e20, "100000000000000000000" },
+        { 123456789012345680000.0, "123456789012345680000" },
+        { 0.000001, "0.000001" },
+        { -0.0000012345, "-0.0000012345" },
+        // Beyond them positional digits would be unreadable; the exponent stays.
+        { 1e21, "1e+21" },
+        { -2.5e300, "-2.5e+300" },
+        { 1e-7, "1e-07" },
+        { 5e-324, "5e-324" },
         // Seventeen digits where fewer would read back as another double.
         { 0.1 + 0.2, "0.30000000000000004" },
         { 4.999999999999876, "4.999999999999876" },
@@ -37,7 +52,7 @@ TEST(NumbersTest, StrWritesTheShortestTextThatReadsBack)
     for (auto const& c : cases) {
         EXPECT_EQ(Str(c.value), c.text);
         if (std::isfinite(c.value)) {
-            EXPECT_EQ(std::stod(Str(c.value)), c.value) << c.text;
+            EXPECT_EQ(std::strtod(Str(c.value).c_str(), nullptr), c.value) << c.text;
         }
     }
 }

@@ -86,6 +86,18 @@ TEST_F(ParabolaFormsTest, OutOfRangePositionsKeepTheSameCurve)
     EXPECT_EQ(PositionsOf(*window), (Positions { 20, 60, 0 }));
 }
 
+// Repeated switches drive h far out and k to the saturated end; the labels still
+// write each value in plain digits.
+TEST_F(ParabolaFormsTest, LabelsWriteFarValuesWithoutAnExponent)
+{
+    auto window = OpenWindow();
+    Prepare(*window, true, 1, 100, 0);
+    for (int i = 0; i < 5; ++i)
+        window->QuadraticVertexForm_Action();
+    EXPECT_EQ(window->HValue().Text(), "h = -500000");
+    EXPECT_EQ(window->Formula().Text(), "y = 0.05 * (x  + 500000) ^ 2  - 107374182.4");
+}
+
 // While a switch rewrites the sliders the H and K handlers must not update; the A
 // handler and the Paint handler update whatever the flag holds.
 TEST_F(ParabolaFormsTest, TheGuardStopsOnlyTheHAndKHandlers)

@@ -1,9 +1,13 @@
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "framework/Numbers.h"
 #include "parabola/ParabolaMath.h"
 #include "parabola/SliderValue.h"
 
@@ -23,6 +27,29 @@ TEST(ParabolaMathTest, SliderValueOfAPosition)
     // Far beyond it the product does not wrap.
     EXPECT_EQ(SliderValue(int32_max), 107374182.35);
     EXPECT_EQ(SliderValue(int32_min), -107374182.4);
+}
+
+// A label shows a slider's value by its number text: every value, out to the
+// saturated positions, reads in plain digits and back as the same double.
+TEST(ParabolaMathTest, EverySliderValueReadsInPlainDigits)
+{
+    std::vector<std::int32_t> positions { int32_min, int32_min + 1, int32_max - 1, int32_max };
+    for (std::int32_t p = -100; p <= 100; ++p)
+        positions.push_back(p);
+    for (std::int64_t p = 1; p <= int32_max; p *= 10) {
+        for (std::int64_t q : { p - 1, p, p + 1, p * 3 + 7 }) {
+            if (q <= int32_max) {
+                positions.push_back(static_cast<std::int32_t>(q));
+                positions.push_back(static_cast<std::int32_t>(-q));
+            }
+        }
+    }
+    for (std::int32_t p : positions) {
+        double const value = SliderValue(p);
+        std::string const text = Str(value);
+        EXPECT_EQ(text.find_first_not_of("-0123456789."), std::string::npos) << p << ": " << text;
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << p << ": " << text;
+    }
 }
 
 TEST(ParabolaMathTest, SliderPositionConvertsWithoutRoundingFirst)
