@@ -36,8 +36,12 @@ void ApplyAlignment(QLabel& label, Label const& model)
 
 void ApplyColor(QLabel& label, Label const& model)
 {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(model.TextColor()));
+    // Black, the default, is the theme's text colour: a dark theme puts light text
+    // on its dark windows, and a label left unset follows it, also when the theme
+    // changes while the program runs. Any other colour is the label's own.
+    QPalette palette;
+    if (model.TextColor() != 0x000000)
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(model.TextColor()));
     label.setPalette(palette);
 }
 

@@ -25,4 +25,5 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
-TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick)
+# qt6ct gives the end-to-end scenarios a dark desktop theme.
+TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick qt6ct)

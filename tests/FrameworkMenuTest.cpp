@@ -128,7 +128,9 @@ TEST_F(FrameworkMenu, EachWindowShowsItsOwnViewOfTheSharedBar)
         " &Quit Ctrl+Q",
         "&Tools",
         " &Alpha Ctrl+1",
-        " - separator disabled",
+        // The "-" marks the separator and is not shown: some styles draw a
+        // separator's text beside its line.
+        "  separator disabled",
         " Be&ta Ctrl+Shift+B",
         " &Gamma disabled",
     };

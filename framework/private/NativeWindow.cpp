@@ -208,10 +208,13 @@ void NativeWindow::AddMenuEntries(QWidget& menu, MenuItem const& parent)
             AddMenuEntries(*submenu, *item);
             action = submenu->menuAction();
         } else {
-            action = new QAction(text, &menu);
+            action = new QAction(&menu);
             if (item->IsSeparator()) {
+                // The "-" only marks the entry; some styles draw a separator's text
+                // beside its line, so the separator gets none.
                 action->setSeparator(true);
             } else {
+                action->setText(text);
                 action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
                 // Clicked or by its shortcut, the item was chosen in this window: its
                 // handlers are asked first (ChooseMenuItem brings the menus up to date).

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QSlider>
 #include <QTest>
 #include <QWidget>
@@ -31,6 +32,15 @@ using Framework::KeyIssuer;
 namespace Testing {
 
 namespace {
+
+// A widget's colour for the role, in the colour group that it paints in now.
+std::uint32_t ColorGroupColor(QWidget const& widget, QPalette::ColorRole role)
+{
+    QPalette::ColorGroup const group = !widget.isEnabled() ? QPalette::Disabled
+        : widget.isActiveWindow()                          ? QPalette::Active
+                                                           : QPalette::Inactive;
+    return widget.palette().color(group, role).rgb() & 0xFFFFFF;
+}
 
 QMainWindow* MainOf(Window& window)
 {
@@ -254,7 +264,28 @@ NativeControlState NativeState(RectControl& control)
         state.text = combo->currentText().toStdString();
     else if (auto* slider = qobject_cast<QSlider*>(widget))
         state.position = slider->sliderPosition();
+    // A control that does not fill its own background shows the one of the nearest
+    // widget behind it that does, the window at the latest.
+    QWidget const* filled = widget;
+    while (!filled->isWindow() && !filled->autoFillBackground())
+        filled = filled->parentWidget();
+    state.text_color = ColorGroupColor(*widget, widget->foregroundRole());
+    state.back_color = ColorGroupColor(*filled, filled->backgroundRole());
     return state;
+}
+
+void UseDesktopColors(DesktopColors colors)
+{
+    // A palette with no colour set gives the application the platform's own again.
+    QPalette palette;
+    if (colors == DesktopColors::Dark) {
+        for (auto role : { QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase })
+            palette.setColor(role, QColor(0x2A, 0x2A, 0x2E));
+        for (auto role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::BrightText })
+            palette.setColor(role, QColor(0xF0, 0xF0, 0xF0));
+    }
+    QApplication::setPalette(palette);
+    ProcessEvents();
 }
 
 std::uint32_t ShownPixel(Canvas& canvas, std::int32_t x, std::int32_t y)
@@ -297,6 +328,8 @@ void ResetFramework()
     state.exit_status = 0;
     state.exception_helper = nullptr;
     SetTraceSink({});
+    if (QCoreApplication::testAttribute(Qt::AA_SetPalette))
+        UseDesktopColors(DesktopColors::Platform);
     ProcessEvents();
     state.escaped = nullptr;
 }

@@ -88,8 +88,16 @@ struct NativeControlState {
     bool focusable { false };
     std::string text;           // a label's text, a pop-up menu's current row
     std::int32_t position { 0 };// a slider's thumb position
+    // The colours (0xRRGGBB) that it draws its text in and that the window fills
+    // behind it with, as they are now.
+    std::uint32_t text_color { 0 }, back_color { 0 };
 };
 NativeControlState NativeState(RectControl& control);
+
+// The desktop's colours as the user switches them while the program runs: the
+// platform's own, or a dark theme's light text on dark windows.
+enum class DesktopColors { Platform, Dark };
+void UseDesktopColors(DesktopColors colors);
 
 // The colour (0xRRGGBB) that the screen shows at a logical pixel of the canvas, as
 // the window system last received it from the window; NoShownPixel, which is no

@@ -171,3 +171,113 @@ canvas_top() {
 # The equation label under a window's graph (content left 20, top 485, 560 x 30; the
 # canvas is at top 14), given the canvas's top row in the screenshot.
 formula_area() { printf '560x30+20+%s' $(($1 - 14 + 485)); }
+
+# The pixels of an area (WIDTHxHEIGHT+LEFT+TOP) of an image, one a line: column and
+# row within the area, and the colour as RRGGBB.
+area_pixels() {
+    convert "$1" -alpha off -crop "$2" +repage -depth 8 txt:- |
+        sed -n 's/^\([0-9]*\),\([0-9]*\):.*#\([0-9A-Fa-f]\{6\}\).*/\1 \2 \3/p' | tr 'a-f' 'A-F'
+}
+
+# The relative luminance of an RRGGBB colour as the accessibility guidelines define
+# it, for the awk programs below.
+E2E_AWK_LUMINANCE='
+function channel(hex,    c) {
+    c = index("0123456789ABCDEF", substr(hex, 1, 1)) * 16 + index("0123456789ABCDEF", substr(hex, 2, 1)) - 17
+    c /= 255
+    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4
+}
+function luminance(rgb) {
+    return 0.2126 * channel(substr(rgb, 1, 2)) + 0.7152 * channel(substr(rgb, 3, 2)) + 0.0722 * channel(substr(rgb, 5, 2))
+}
+function contrast(a, b,    la, lb) {
+    la = luminance(a); lb = luminance(b)
+    return la > lb ? (la + 0.05) / (lb + 0.05) : (lb + 0.05) / (la + 0.05)
+}'
+
+# The legibility of the text in an area of a screenshot: "CONTRAST BACKGROUND TEXT",
+# where the background is the colour of most of the area's pixels, the text the
+# colour that differs most from it in luminance, and the contrast theirs as the
+# accessibility guidelines measure it (1 to 21; body text needs 4.5).
+text_contrast() {
+    area_pixels "$1" "$2" | awk "$E2E_AWK_LUMINANCE"'
+        { count[$3]++ }
+        END {
+            for (c in count) if (count[c] > most) { most = count[c]; back = c }
+            text = back
+            for (c in count) if (contrast(c, back) > contrast(text, back)) text = c
+            printf "%.2f %s %s\n", contrast(text, back), back, text
+        }'
+}
+
+# Waits until the program shows a window that is none of the given ones (such as a
+# menu that has just opened) and prints its id.
+wait_other_window() {
+    local deadline=$((SECONDS + E2E_TIMEOUT)) id known
+    while true; do
+        for id in $(xdotool search --all --onlyvisible --pid "$APP_PID" --name '' 2>/dev/null); do
+            for known in "$@"; do
+                [ "$id" = "$known" ] && continue 2
+            done
+            printf '%s\n' "$id"
+            return 0
+        done
+        [ "$SECONDS" -lt "$deadline" ] || fail "no further window of the program within ${E2E_TIMEOUT}s"
+        sleep 0.1
+    done
+}
+
+# What the separators of an open menu show, from a screenshot of the menu's window:
+# "LINES STRAY", the number of separator lines (rows inside the menu's frame where
+# one colour other than the background covers at least half the width) and the
+# number of pixels in the rows of the separators, three above and below each line,
+# that are neither the menu's background nor the line's colour. A separator that
+# shows its line and nothing else leaves STRAY at 0.
+menu_separators() {
+    area_pixels "$1" "$(identify -format '%wx%h+0+0' "$1")" | awk '
+        { at[$1 "," $2] = $3; count[$3]++; if ($1 >= width) width = $1 + 1; if ($2 >= height) height = $2 + 1 }
+        END {
+            frame = 3; reach = 3
+            for (c in count) if (count[c] > most) { most = count[c]; back = c }
+            for (y = frame; y < height - frame; y++) {
+                split("", row); best = 0
+                for (x = frame; x < width - frame; x++) {
+                    c = at[x "," y]
+                    if (c != back && ++row[c] > best) { best = row[c]; colour = c }
+                }
+                if (2 * best >= width - 2 * frame) line[y] = colour
+            }
+            for (y = frame; y < height - frame; y++) {
+                if (!(y in line) || (y - 1) in line) continue
+                lines++
+                for (last = y; (last + 1) in line; last++) ;
+                for (r = y - reach; r <= last + reach; r++)
+                    for (x = frame; x < width - frame; x++) {
+                        c = at[x "," r]
+                        if (c == back) continue
+                        ours = 0
+                        for (l = y; l <= last; l++) if (line[l] == c) ours = 1
+                        if (!ours) stray++
+                    }
+            }
+            print lines + 0, stray + 0
+        }'
+}
+
+# The programs started from here on run in a dark desktop theme: qt6ct's "darker"
+# colour scheme with the Fusion style, as a user of a dark desktop would choose in
+# qt6ct. Its settings are written to a folder of the scenario's own.
+use_dark_theme() {
+    local scheme=/usr/share/qt6ct/colors/darker.conf
+    [ -r "$scheme" ] || fail "no qt6ct colour scheme at $scheme (is qt6ct installed?)"
+    export XDG_CONFIG_HOME="$E2E_ARTIFACTS/dark-theme-config"
+    mkdir -p "$XDG_CONFIG_HOME/qt6ct"
+    printf '[Appearance]\ncolor_scheme_path=%s\ncustom_palette=true\nstyle=Fusion\n' "$scheme" \
+        >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
+    export QT_QPA_PLATFORMTHEME=qt6ct
+}
+
+# The programs started from here on run in the toolkit's default theme.
+use_default_theme() {
+    unset XDG_CONFIG_HOME QT_QPA_PLATFORMTHEME
+}
