@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -101,6 +103,26 @@ PixelSet ReferenceLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
             pixels.insert(along_x ? Point { a, b } : Point { b, a });
     }
     return pixels;
+}
+
+// A device image as text, one character a pixel: '.' background, 'g' grid, 'a' axis,
+// '#' black, '?' any other colour.
+std::vector<std::string> Sketch(Testing::DeviceImage const& image)
+{
+    std::vector<std::string> rows;
+    for (std::int32_t y = 0; y < image.height; ++y) {
+        std::string& row = rows.emplace_back();
+        for (std::int32_t x = 0; x < image.width; ++x) {
+            switch (image.pixels[static_cast<std::size_t>(y * image.width + x)] & 0xFFFFFF) {
+            case 0xFFFFFF: row += '.'; break;
+            case 0xE0E0E0: row += 'g'; break;
+            case 0xA0A0A0: row += 'a'; break;
+            case 0x000000: row += '#'; break;
+            default: row += '?'; break;
+            }
+        }
+    }
+    return rows;
 }
 
 TEST(GraphicsTest, FillRectAndDrawRectCoverExactlyTheirArea)
@@ -235,8 +257,9 @@ TEST(GraphicsTest, FarAwayLinesDrawTheirVisiblePixelsExactly)
 
 TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
 {
-    // The ratio-1 surface is the reference: every device pixel must carry the colour
-    // of the logical pixel whose block holds it.
+    // The ratio-1 surface is the reference: every logical pixel must read as it does
+    // there, and at ratio 2 every device pixel must carry the colour of the logical
+    // pixel whose block holds it.
     auto draw = [](Graphics& g) {
         g.SetForeColor(0xFFFFFF);
         g.FillRect(0, 0, g.Width(), g.Height());
@@ -252,6 +275,40 @@ TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
     auto reference = Surface(7, 7);
     draw(*reference);
 
+    // At 1.25 the blocks are 1, 1, 1, 2, 1, 1, 2 device pixels and lines are 1 thick,
+    // in the later pixel of a 2-pixel block; a step of the diagonal into such a block
+    // takes the pixel between, so the line stays connected. At 1.5 the blocks are 1,
+    // 2, 1, 2, 1, 2, 2 and lines are 2 thick, reaching from a 1-pixel block into the
+    // next. The fill of (5, 1, 2, 2) covers its whole blocks.
+    std::map<double, std::vector<std::string>> const fractional {
+        { 1.25,
+            {
+                "#########",
+                "##..a.###",
+                "#.###.###",
+                "#...a#..#",
+                "#...a##.#",
+                "#...a..##",
+                "#...a...#",
+                "#...a...#",
+                "#########",
+            } },
+        { 1.5,
+            {
+                "###########",
+                "###########",
+                "###.aa.####",
+                "##.###.####",
+                "##.########",
+                "##..aa#####",
+                "##..aa...##",
+                "##..aa...##",
+                "##..aa...##",
+                "###########",
+                "###########",
+            } },
+    };
+
     for (double ratio : { 2.0, 1.5, 1.25 }) {
         auto g = Surface(7, 7, ratio);
         auto const device = Testing::DeviceImageOf(*g);
@@ -259,18 +316,18 @@ TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
         EXPECT_EQ(device.width, std::lround(7 * ratio));
         EXPECT_EQ(device.height, std::lround(7 * ratio));
         draw(*g);
-        auto block_start = [ratio](std::int32_t i) {
-            return i < 7 ? static_cast<std::int32_t>(std::floor(i * ratio)) : static_cast<std::int32_t>(std::lround(7 * ratio));
-        };
         for (std::int32_t y = 0; y < 7; ++y) {
-            for (std::int32_t x = 0; x < 7; ++x) {
+            for (std::int32_t x = 0; x < 7; ++x)
                 EXPECT_EQ(g->Pixel(x, y), reference->Pixel(x, y)) << ratio << ": " << x << ", " << y;
-                for (std::int32_t dy = block_start(y); dy < block_start(y + 1); ++dy) {
-                    for (std::int32_t dx = block_start(x); dx < block_start(x + 1); ++dx) {
-                        std::uint32_t const pixel = device.pixels[static_cast<std::size_t>(dy * device.width + dx)];
-                        EXPECT_EQ(pixel, 0xFF000000 | reference->Pixel(x, y)) << ratio << ": " << dx << ", " << dy;
-                    }
-                }
+        }
+        if (auto const picture = fractional.find(ratio); picture != fractional.end()) {
+            EXPECT_EQ(Sketch(device), picture->second) << ratio;
+            continue;
+        }
+        for (std::int32_t dy = 0; dy < device.height; ++dy) {
+            for (std::int32_t dx = 0; dx < device.width; ++dx) {
+                std::uint32_t const pixel = device.pixels[static_cast<std::size_t>(dy * device.width + dx)];
+                EXPECT_EQ(pixel, 0xFF000000 | reference->Pixel(dx / 2, dy / 2)) << ratio << ": " << dx << ", " << dy;
             }
         }
     }
