@@ -155,7 +155,13 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
         std::uint32_t* pixels = m_pixels.data();
         rasterize([pixels, width, color](std::int64_t x, std::int64_t y) { pixels[y * width + x] = color; });
     } else {
-        rasterize([this](std::int64_t x, std::int64_t y) { PlotLogical(x, y); });
+        // The rasteriser goes along the major axis in order, so each pixel after the
+        // first knows where the one before it lay across the line.
+        std::int64_t previous_minor = -1;
+        if (along_x)
+            rasterize([this, &previous_minor](std::int64_t x, std::int64_t y) { PlotLineStep<true>(x, y, previous_minor); });
+        else
+            rasterize([this, &previous_minor](std::int64_t x, std::int64_t y) { PlotLineStep<false>(x, y, previous_minor); });
     }
     Changed();
 }
@@ -173,13 +179,31 @@ void Graphics::DrawRect(std::int32_t left, std::int32_t top, std::int32_t width,
 {
     if (m_observer) [[unlikely]]
         m_observer->OnDrawRect(left, top, width, height);
-    if (width > 0 && height > 0) {
-        std::int64_t const right = std::int64_t { left } + width;
-        std::int64_t const bottom = std::int64_t { top } + height;
-        FillLogical(left, top, right, top + 1);
-        FillLogical(left, bottom - 1, right, bottom);
-        FillLogical(left, top + 1, left + 1, bottom - 1);
-        FillLogical(right - 1, top + 1, right, bottom - 1);
+    std::int64_t const right = std::int64_t { left } + width;
+    std::int64_t const bottom = std::int64_t { top } + height;
+    std::int64_t const first_column = std::max<std::int64_t>(left, 0);
+    std::int64_t const last_column = std::min<std::int64_t>(right, m_width) - 1;
+    std::int64_t const first_row = std::max<std::int64_t>(top, 0);
+    std::int64_t const last_row = std::min<std::int64_t>(bottom, m_height) - 1;
+    if (width > 0 && height > 0 && first_column <= last_column && first_row <= last_row) {
+        // Each side is as thick as a line and lies where a line along it would; along
+        // its length it reaches the far edge of the sides it meets, so the corners are
+        // whole, or the surface's edge where those sides are clipped away.
+        std::int64_t const thickness = m_line_width;
+        std::int64_t const device_left = left >= 0 ? m_column_line_starts[static_cast<std::size_t>(first_column)] : 0;
+        std::int64_t const device_right
+            = right <= m_width ? m_column_line_starts[static_cast<std::size_t>(last_column)] + thickness : m_device_width;
+        std::int64_t const device_top = top >= 0 ? m_row_line_starts[static_cast<std::size_t>(first_row)] : 0;
+        std::int64_t const device_bottom
+            = bottom <= m_height ? m_row_line_starts[static_cast<std::size_t>(last_row)] + thickness : m_device_height;
+        if (top >= 0)
+            FillDeviceBlock(device_left, device_top, device_right, device_top + thickness);
+        if (bottom <= m_height)
+            FillDeviceBlock(device_left, device_bottom - thickness, device_right, device_bottom);
+        if (left >= 0)
+            FillDeviceBlock(device_left, device_top, device_left + thickness, device_bottom);
+        if (right <= m_width)
+            FillDeviceBlock(device_right - thickness, device_top, device_right, device_bottom);
     }
     Changed();
 }
@@ -188,8 +212,8 @@ std::uint32_t Graphics::Pixel(std::int32_t x, std::int32_t y) const
 {
     if (x < 0 || x >= m_width || y < 0 || y >= m_height)
         return 0;
-    auto row = static_cast<std::size_t>(m_row_starts[static_cast<std::size_t>(y)]);
-    auto column = static_cast<std::size_t>(m_column_starts[static_cast<std::size_t>(x)]);
+    auto const row = static_cast<std::size_t>(ReadPosition(m_row_starts, m_row_line_starts, m_line_width, y));
+    auto const column = static_cast<std::size_t>(ReadPosition(m_column_starts, m_column_line_starts, m_line_width, x));
     return m_pixels[row * static_cast<std::size_t>(m_device_width) + column] & 0xFFFFFF;
 }
 
@@ -203,6 +227,11 @@ void Graphics::Resize(FrameworkKey, std::int32_t width, std::int32_t height, dou
     // allocate leaves the old one whole.
     auto column_starts = BlockStarts(width, device_pixel_ratio);
     auto row_starts = BlockStarts(height, device_pixel_ratio);
+    // A whole ratio gives lines their blocks' size; halves round up, so that a line at
+    // 1.5 or 2.5 is no thinner than the wider blocks around it.
+    auto const line_width = static_cast<std::int32_t>(std::min(std::round(device_pixel_ratio), 2147483647.0));
+    auto column_line_starts = LineStarts(column_starts, line_width);
+    auto row_line_starts = LineStarts(row_starts, line_width);
     std::vector<std::uint32_t> pixels(
         static_cast<std::size_t>(column_starts.back()) * static_cast<std::size_t>(row_starts.back()), White);
 
@@ -214,6 +243,9 @@ void Graphics::Resize(FrameworkKey, std::int32_t width, std::int32_t height, dou
     m_device_height = row_starts.back();
     m_column_starts = std::move(column_starts);
     m_row_starts = std::move(row_starts);
+    m_line_width = line_width;
+    m_column_line_starts = std::move(column_line_starts);
+    m_row_line_starts = std::move(row_line_starts);
     m_pixels = std::move(pixels);
 }
 
@@ -247,6 +279,33 @@ std::vector<std::int32_t> Graphics::BlockStarts(std::int32_t size, double ratio)
     return starts;
 }
 
+std::vector<std::int32_t> Graphics::LineStarts(std::vector<std::int32_t> const& block_starts, std::int32_t line_width)
+{
+    // A line lies in the middle of its pixel's block, half a device pixel later where
+    // the block leaves an odd number beside it; in a block narrower than the line it
+    // starts with the block and reaches into the next one. The last line is moved in
+    // where it would end beyond the surface, so that it ends on the surface's edge.
+    std::size_t const count = block_starts.size() - 1;
+    std::int64_t const last_start = std::int64_t { block_starts.back() } - line_width;
+    std::vector<std::int32_t> starts(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::int64_t const block = std::int64_t { block_starts[i + 1] } - block_starts[i];
+        std::int64_t const start = block_starts[i] + std::max<std::int64_t>(0, (block - line_width + 1) / 2);
+        starts[i] = static_cast<std::int32_t>(std::max<std::int64_t>(0, std::min(start, last_start)));
+    }
+    return starts;
+}
+
+std::int64_t Graphics::ReadPosition(std::vector<std::int32_t> const& block_starts,
+    std::vector<std::int32_t> const& line_starts, std::int32_t line_width, std::int32_t i)
+{
+    // Where lines are thicker than the narrower blocks, the lines through two
+    // neighbouring pixels share a device pixel; the last device pixel that a line
+    // through this pixel has in the pixel's own block is not one of those.
+    auto const index = static_cast<std::size_t>(i);
+    return std::min<std::int64_t>(std::int64_t { line_starts[index] } + line_width, block_starts[index + 1]) - 1;
+}
+
 void Graphics::FillLogical(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
 {
     left = std::max<std::int64_t>(left, 0);
@@ -275,18 +334,36 @@ void Graphics::FillDeviceBlock(std::int64_t left, std::int64_t top, std::int64_t
         FillPixels(row, columns, color);
 }
 
-void Graphics::PlotLogical(std::int64_t x, std::int64_t y)
+template<bool along_x>
+void Graphics::PlotLineStep(std::int64_t x, std::int64_t y, std::int64_t& previous_minor)
 {
-    // A block is a few device pixels wide: a plain loop beats a call to a fill.
+    // Along the line the pixel covers its whole block, so the line is continuous;
+    // across it, the line's thickness. Where the line steps across and the two pixels'
+    // runs do not touch (blocks wider than the line), the device pixels between them
+    // are taken here too, so that a curve stays connected.
+    auto const& line_starts = along_x ? m_row_line_starts : m_column_line_starts;
+    std::int64_t const minor = along_x ? y : x;
+    std::int64_t across_first = line_starts[static_cast<std::size_t>(minor)];
+    std::int64_t across_end = across_first + m_line_width;
+    if (previous_minor >= 0) {
+        std::int64_t const previous_first = line_starts[static_cast<std::size_t>(previous_minor)];
+        across_first = std::min(across_first, previous_first + m_line_width);
+        across_end = std::max(across_end, previous_first);
+    }
+    previous_minor = minor;
+
+    // A few device pixels each way: a plain loop beats a call to a fill.
     auto const column = static_cast<std::size_t>(x);
     auto const row = static_cast<std::size_t>(y);
+    std::int64_t const left = along_x ? m_column_starts[column] : across_first;
+    std::int64_t const right = along_x ? m_column_starts[column + 1] : across_end;
+    std::int64_t const top = along_x ? across_first : m_row_starts[row];
+    std::int64_t const bottom = along_x ? across_end : m_row_starts[row + 1];
     auto const stride = static_cast<std::size_t>(m_device_width);
-    auto const columns = static_cast<std::size_t>(m_column_starts[column + 1] - m_column_starts[column]);
-    auto const rows = static_cast<std::size_t>(m_row_starts[row + 1] - m_row_starts[row]);
+    auto const columns = static_cast<std::size_t>(right - left);
     std::uint32_t const color = OpaqueBlack | m_fore_color;
-    std::uint32_t* pixel = m_pixels.data() + static_cast<std::size_t>(m_row_starts[row]) * stride
-        + static_cast<std::size_t>(m_column_starts[column]);
-    for (std::size_t r = 0; r < rows; ++r, pixel += stride) {
+    std::uint32_t* pixel = m_pixels.data() + static_cast<std::size_t>(top) * stride + static_cast<std::size_t>(left);
+    for (std::int64_t r = top; r < bottom; ++r, pixel += stride) {
         for (std::size_t c = 0; c < columns; ++c)
             pixel[c] = color;
     }

@@ -11,8 +11,11 @@
 // A drawing surface: integer coordinates in logical pixels, a 1-pixel pen, no
 // antialiasing. The pixels are kept at device resolution (logical size times the
 // device pixel ratio) so that lines stay crisp on dense screens; each logical pixel
-// covers its block of device pixels. Anything outside the surface is clipped, also
-// for coordinates anywhere in the 32-bit range.
+// covers its block of device pixels. At a fractional ratio those blocks differ in
+// size (1, 2, 1, 2, ... at 1.5), so a line is not drawn as whole blocks: every line
+// is the same whole number of device pixels thick, the ratio rounded (halves up), and
+// is placed within the blocks it crosses. Anything outside the surface is clipped,
+// also for coordinates anywhere in the 32-bit range.
 class Graphics : public Object {
 public:
     Graphics();
@@ -28,10 +31,12 @@ public:
     void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     // Fills columns left..left+width-1 and rows top..top+height-1.
     void FillRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
-    // Outlines exactly the border pixels of the area FillRect would fill.
+    // Outlines exactly the border pixels of the area FillRect would fill, each side
+    // drawn as a line is.
     void DrawRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
 
-    // The colour (0xRRGGBB) of a logical pixel; 0 outside the surface.
+    // The colour (0xRRGGBB) of a logical pixel; 0 outside the surface. It is read
+    // where a line through that pixel is drawn and no line through a neighbour is.
     std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
 
     // Framework side: the canvas that owns the surface gives it its size (its
@@ -53,9 +58,13 @@ public:
 
 private:
     static std::vector<std::int32_t> BlockStarts(std::int32_t size, double ratio);
+    static std::vector<std::int32_t> LineStarts(std::vector<std::int32_t> const& block_starts, std::int32_t line_width);
+    static std::int64_t ReadPosition(std::vector<std::int32_t> const& block_starts,
+        std::vector<std::int32_t> const& line_starts, std::int32_t line_width, std::int32_t i);
     void FillLogical(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     void FillDeviceBlock(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
-    void PlotLogical(std::int64_t x, std::int64_t y);
+    template<bool along_x>
+    void PlotLineStep(std::int64_t x, std::int64_t y, std::int64_t& previous_minor);
     void Changed();
 
     std::int32_t m_width { 0 };
@@ -68,6 +77,11 @@ private:
     // width (height) after the last.
     std::vector<std::int32_t> m_column_starts;
     std::vector<std::int32_t> m_row_starts;
+    // How many device pixels thick a line is, and the first device column (row) of a
+    // vertical (horizontal) line through each logical column (row).
+    std::int32_t m_line_width { 1 };
+    std::vector<std::int32_t> m_column_line_starts;
+    std::vector<std::int32_t> m_row_line_starts;
     std::uint32_t m_fore_color { 0 };
     std::vector<std::uint32_t> m_pixels;
     GraphicsObserver* m_observer { nullptr };

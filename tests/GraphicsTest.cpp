@@ -2,10 +2,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
+#include <map>
+#include <ostream>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,6 +18,7 @@
 #include "framework/Graphics.h"
 #include "framework/testing/GraphicsRecorder.h"
 #include "framework/testing/SurfaceSupport.h"
+#include "parabola/GraphView.h"
 
 namespace {
 
@@ -101,6 +106,26 @@ PixelSet ReferenceLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
             pixels.insert(along_x ? Point { a, b } : Point { b, a });
     }
     return pixels;
+}
+
+// A device image as text, one character a pixel: '.' background, 'g' grid, 'a' axis,
+// '#' black, '?' any other colour.
+std::vector<std::string> Sketch(Testing::DeviceImage const& image)
+{
+    std::vector<std::string> rows;
+    for (std::int32_t y = 0; y < image.height; ++y) {
+        std::string& row = rows.emplace_back();
+        for (std::int32_t x = 0; x < image.width; ++x) {
+            switch (image.pixels[static_cast<std::size_t>(y * image.width + x)] & 0xFFFFFF) {
+            case 0xFFFFFF: row += '.'; break;
+            case 0xE0E0E0: row += 'g'; break;
+            case 0xA0A0A0: row += 'a'; break;
+            case 0x000000: row += '#'; break;
+            default: row += '?'; break;
+            }
+        }
+    }
+    return rows;
 }
 
 TEST(GraphicsTest, FillRectAndDrawRectCoverExactlyTheirArea)
@@ -235,8 +260,9 @@ TEST(GraphicsTest, FarAwayLinesDrawTheirVisiblePixelsExactly)
 
 TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
 {
-    // The ratio-1 surface is the reference: every device pixel must carry the colour
-    // of the logical pixel whose block holds it.
+    // The ratio-1 surface is the reference: every logical pixel must read as it does
+    // there, and at ratio 2 every device pixel must carry the colour of the logical
+    // pixel whose block holds it.
     auto draw = [](Graphics& g) {
         g.SetForeColor(0xFFFFFF);
         g.FillRect(0, 0, g.Width(), g.Height());
@@ -252,6 +278,40 @@ TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
     auto reference = Surface(7, 7);
     draw(*reference);
 
+    // At 1.25 the blocks are 1, 1, 1, 2, 1, 1, 2 device pixels and lines are 1 thick,
+    // in the later pixel of a 2-pixel block; a step of the diagonal into such a block
+    // takes the pixel between, so the line stays connected. At 1.5 the blocks are 1,
+    // 2, 1, 2, 1, 2, 2 and lines are 2 thick, reaching from a 1-pixel block into the
+    // next. The fill of (5, 1, 2, 2) covers its whole blocks.
+    std::map<double, std::vector<std::string>> const fractional {
+        { 1.25,
+            {
+                "#########",
+                "##..a.###",
+                "#.###.###",
+                "#...a#..#",
+                "#...a##.#",
+                "#...a..##",
+                "#...a...#",
+                "#...a...#",
+                "#########",
+            } },
+        { 1.5,
+            {
+                "###########",
+                "###########",
+                "###.aa.####",
+                "##.###.####",
+                "##.########",
+                "##..aa#####",
+                "##..aa...##",
+                "##..aa...##",
+                "##..aa...##",
+                "###########",
+                "###########",
+            } },
+    };
+
     for (double ratio : { 2.0, 1.5, 1.25 }) {
         auto g = Surface(7, 7, ratio);
         auto const device = Testing::DeviceImageOf(*g);
@@ -259,20 +319,174 @@ TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
         EXPECT_EQ(device.width, std::lround(7 * ratio));
         EXPECT_EQ(device.height, std::lround(7 * ratio));
         draw(*g);
-        auto block_start = [ratio](std::int32_t i) {
-            return i < 7 ? static_cast<std::int32_t>(std::floor(i * ratio)) : static_cast<std::int32_t>(std::lround(7 * ratio));
-        };
         for (std::int32_t y = 0; y < 7; ++y) {
-            for (std::int32_t x = 0; x < 7; ++x) {
+            for (std::int32_t x = 0; x < 7; ++x)
                 EXPECT_EQ(g->Pixel(x, y), reference->Pixel(x, y)) << ratio << ": " << x << ", " << y;
-                for (std::int32_t dy = block_start(y); dy < block_start(y + 1); ++dy) {
-                    for (std::int32_t dx = block_start(x); dx < block_start(x + 1); ++dx) {
-                        std::uint32_t const pixel = device.pixels[static_cast<std::size_t>(dy * device.width + dx)];
-                        EXPECT_EQ(pixel, 0xFF000000 | reference->Pixel(x, y)) << ratio << ": " << dx << ", " << dy;
-                    }
+        }
+        if (auto const picture = fractional.find(ratio); picture != fractional.end()) {
+            EXPECT_EQ(Sketch(device), picture->second) << ratio;
+            continue;
+        }
+        for (std::int32_t dy = 0; dy < device.height; ++dy) {
+            for (std::int32_t dx = 0; dx < device.width; ++dx) {
+                std::uint32_t const pixel = device.pixels[static_cast<std::size_t>(dy * device.width + dx)];
+                EXPECT_EQ(pixel, 0xFF000000 | reference->Pixel(dx / 2, dy / 2)) << ratio << ": " << dx << ", " << dy;
+            }
+        }
+    }
+}
+
+// Stands in for a graph window, so that the graph view draws its whole picture on a
+// bare surface.
+struct SurfaceCanvas {
+    std::shared_ptr<::Graphics> surface;
+    std::int32_t Width() const { return surface->Width(); }
+    std::int32_t Height() const { return surface->Height(); }
+    std::shared_ptr<::Graphics> Graphics() const { return surface; }
+};
+
+struct SurfaceGraphWindow {
+    SurfaceCanvas canvas;
+    SurfaceCanvas& Graph() { return canvas; }
+    void XYtoCoordinates(double x, double y, std::int32_t& px, std::int32_t& py) { GraphViewMapping(*this, x, y, px, py); }
+};
+
+struct ColorRun {
+    std::uint32_t color;
+    std::int32_t length;
+    bool operator==(ColorRun const&) const = default;
+    friend void PrintTo(ColorRun const& run, std::ostream* out) { *out << std::hex << run.color << std::dec << " x " << run.length; }
+};
+
+// The runs of equal colour along a device row (step 1) or column (step the width).
+std::vector<ColorRun> RunsAlong(Testing::DeviceImage const& image, std::size_t first, std::size_t step, std::int32_t count)
+{
+    std::vector<ColorRun> runs;
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::uint32_t const color = image.pixels[first + static_cast<std::size_t>(i) * step] & 0xFFFFFF;
+        if (runs.empty() || runs.back().color != color)
+            runs.push_back({ color, 0 });
+        ++runs.back().length;
+    }
+    return runs;
+}
+
+// How many device pixels of that colour are 8-connected to the one at (x, y), within
+// the image less a margin all round.
+std::size_t ConnectedPixels(Testing::DeviceImage const& image, std::int32_t margin, std::int64_t x, std::int64_t y)
+{
+    auto const index = [&](std::int64_t px, std::int64_t py) { return static_cast<std::size_t>(py * image.width + px); };
+    std::uint32_t const color = image.pixels[index(x, y)];
+    std::vector<bool> seen(image.pixels.size());
+    std::vector<Point> open { { x, y } };
+    seen[index(x, y)] = true;
+    std::size_t count = 0;
+    while (!open.empty()) {
+        auto const [cx, cy] = open.back();
+        open.pop_back();
+        ++count;
+        for (std::int64_t ny = std::max<std::int64_t>(cy - 1, margin); ny <= std::min<std::int64_t>(cy + 1, image.height - margin - 1); ++ny) {
+            for (std::int64_t nx = std::max<std::int64_t>(cx - 1, margin); nx <= std::min<std::int64_t>(cx + 1, image.width - margin - 1); ++nx) {
+                if (!seen[index(nx, ny)] && image.pixels[index(nx, ny)] == color) {
+                    seen[index(nx, ny)] = true;
+                    open.push_back({ nx, ny });
                 }
             }
         }
+    }
+    return count;
+}
+
+// The graph view's whole picture on the canvas's first size, at the common scale
+// factors: every grid line, both axes and the frame's four sides are the same whole
+// number of device pixels, the ratio rounded (halves up), and the picture keeps the
+// view's four colours. Ratios 1, 2 and 3 stay whole blocks of the ratio-1 picture.
+TEST(GraphicsTest, GraphViewLinesAreEvenAtEveryRatio)
+{
+    auto const draw = [](double ratio, double (*f)(double)) {
+        SurfaceGraphWindow window { { Surface(560, 460, ratio) } };
+        DrawGraphView(window, f);
+        return window.canvas.surface;
+    };
+    // A curve that keeps clear of the lines where they are measured: rows at
+    // y = 4.5, 2.5, -2.5 and -4.5, columns at x = -3.5, -2.5, 2.5 and 3.5.
+    auto const curve = [](double x) { return x * x / 10.0 - 2.0; };
+    std::int32_t const measured_rows[] = { 23, 115, 345, 437 };
+    std::int32_t const measured_columns[] = { 84, 140, 420, 476 };
+    // Every curve meets the frame somewhere; the frame's sides are measured along
+    // their whole length with the curve above the canvas.
+    auto const curve_above = [](double) { return 100.0; };
+    auto const logical = draw(1.0, curve);
+
+    for (double ratio : { 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0 }) {
+        SCOPED_TRACE(ratio);
+        auto const g = draw(ratio, curve);
+        auto const device = Testing::DeviceImageOf(*g);
+        auto const stride = static_cast<std::size_t>(device.width);
+        std::int32_t const thickness = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(ratio)));
+        ColorRun const grid { 0xE0E0E0, thickness };
+        ColorRun const axis { 0xA0A0A0, thickness };
+        std::vector<ColorRun> const lines { grid, grid, grid, grid, axis, grid, grid, grid, grid };
+        auto const lines_of = [](std::vector<ColorRun> const& runs) {
+            std::vector<ColorRun> selected;
+            std::copy_if(runs.begin(), runs.end(), std::back_inserter(selected),
+                [](ColorRun const& run) { return run.color == 0xE0E0E0 || run.color == 0xA0A0A0; });
+            return selected;
+        };
+        // The middle device pixel of a logical pixel's block.
+        auto const middle = [ratio](std::int32_t i) { return static_cast<std::size_t>(std::floor((i + 0.5) * ratio)); };
+
+        std::set<std::uint32_t> const colors(device.pixels.begin(), device.pixels.end());
+        EXPECT_EQ(colors, (std::set<std::uint32_t> { 0xFF000000, 0xFFA0A0A0, 0xFFE0E0E0, 0xFFFFFFFF }));
+        for (std::int32_t row : measured_rows)
+            EXPECT_EQ(lines_of(RunsAlong(device, middle(row) * stride, 1, device.width)), lines) << "row " << row;
+        for (std::int32_t column : measured_columns)
+            EXPECT_EQ(lines_of(RunsAlong(device, middle(column), stride, device.height)), lines) << "column " << column;
+
+        // The curve is one piece, however its steps fall on the blocks.
+        std::size_t curve_pixels = 0;
+        Point curve_pixel;
+        for (std::int32_t y = thickness; y < device.height - thickness; ++y) {
+            for (std::int32_t x = thickness; x < device.width - thickness; ++x) {
+                if (device.pixels[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)] == 0xFF000000) {
+                    ++curve_pixels;
+                    curve_pixel = { x, y };
+                }
+            }
+        }
+        EXPECT_EQ(ConnectedPixels(device, thickness, curve_pixel.first, curve_pixel.second), curve_pixels);
+
+        if (ratio == std::floor(ratio)) {
+            auto const block = static_cast<std::int32_t>(ratio);
+            for (std::int32_t y = 0; y < device.height; ++y) {
+                for (std::int32_t x = 0; x < device.width; ++x) {
+                    ASSERT_EQ(device.pixels[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)],
+                        0xFF000000 | logical->Pixel(x / block, y / block))
+                        << x << ", " << y;
+                }
+            }
+        }
+
+        // Each side along its whole length, between the other two: the widths it has.
+        auto const framed = draw(ratio, curve_above);
+        auto const frame_only = Testing::DeviceImageOf(*framed);
+        auto const side = [](ColorRun const& run) { return run.color == Black ? run.length : 0; };
+        std::set<std::int32_t> left, right, top, bottom;
+        for (std::int32_t y = thickness; y < frame_only.height - thickness; ++y) {
+            auto const runs = RunsAlong(frame_only, static_cast<std::size_t>(y) * stride, 1, frame_only.width);
+            left.insert(side(runs.front()));
+            right.insert(side(runs.back()));
+        }
+        for (std::int32_t x = thickness; x < frame_only.width - thickness; ++x) {
+            auto const runs = RunsAlong(frame_only, static_cast<std::size_t>(x), stride, frame_only.height);
+            top.insert(side(runs.front()));
+            bottom.insert(side(runs.back()));
+        }
+        std::set<std::int32_t> const even { thickness };
+        EXPECT_EQ(left, even);
+        EXPECT_EQ(right, even);
+        EXPECT_EQ(top, even);
+        EXPECT_EQ(bottom, even);
     }
 }
 
