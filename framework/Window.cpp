@@ -36,8 +36,9 @@ void Window::Constructor()
     m_native = std::make_unique<NativeWindow>(*this);
     m_open = true;
     m_constructing = true;
-    // Kept alive by the framework from here on; it joins the front when shown.
-    Framework::AddOpenWindow(self, false);
+    // Kept alive by the framework from here on. It joins the order behind every open
+    // window: only the window system's activation brings it to the front.
+    Framework::AddOpenWindow(self);
     if (m_menu_bar)
         m_native->ShowMenuBar(m_menu_bar.get());
     ApplyFrame();
