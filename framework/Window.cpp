@@ -88,8 +88,8 @@ void Window::ApplyFocusOrder()
         auto* widget = NativeWidget<QWidget>(*rect);
         if (!widget)
             continue;
-        widget->setFocusPolicy(rect->AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
-        if (rect->AcceptsFocus())
+        widget->setFocusPolicy(rect->TakesKeyboardFocus() ? Qt::StrongFocus : Qt::NoFocus);
+        if (rect->TakesKeyboardFocus())
             order.push_back(rect);
     }
     std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
