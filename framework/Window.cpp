@@ -102,7 +102,6 @@ void Window::ApplyFocusOrder()
 
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 {
-    Trace("Window.SetMenuBar");
     m_menu_bar = std::move(bar);
     if (m_native)
         m_native->ShowMenuBar(m_menu_bar.get());
@@ -111,7 +110,6 @@ void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 
 void Window::AddMenuHandler(std::string_view name, MenuHandler handler)
 {
-    Trace("Window.AddMenuHandler", name);
     m_handlers.Add(name, std::move(handler));
 }
 
