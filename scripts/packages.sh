@@ -24,5 +24,9 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
-TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick)
+# What the program's own build needs (Qt's CMake package looks for OpenGL's
+# headers), and a font for its text: the run command installs only these.
+PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+# What the test command needs besides: the test and benchmark libraries, and a
+# virtual X server with a window manager and the tools that drive it.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick)
