@@ -27,6 +27,7 @@ ensure_packages() {
 # What the program's own build needs (Qt's CMake package looks for OpenGL's
 # headers), and a font for its text: the run command installs only these.
 PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
-# What the test command needs besides: the test and benchmark libraries, and a
-# virtual X server with a window manager and the tools that drive it.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick)
+# What the test command needs besides: the test and benchmark libraries, a virtual X
+# server with a window manager and the tools that drive it, and the validator of the
+# desktop entry.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick desktop-file-utils)
