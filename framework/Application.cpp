@@ -14,6 +14,5 @@ void Application::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 
 void Application::AddMenuHandler(std::string_view name, MenuHandler handler)
 {
-    Trace("Application.AddMenuHandler", name);
     m_handlers.Add(name, std::move(handler));
 }

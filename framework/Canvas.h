@@ -22,7 +22,7 @@ public:
 
     bool AcceptFocus() const { return m_accept_focus; }
     void SetAcceptFocus(bool value) { m_accept_focus = value; }
-    bool AcceptsFocus() const override { return m_accept_focus; }
+    bool TakesKeyboardFocus() const override { return m_accept_focus; }
 
     void AddPaintHandler(PaintHandler handler);
     bool HasPaintHandler() const { return static_cast<bool>(m_paint); }

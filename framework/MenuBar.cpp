@@ -1,10 +1,5 @@
 #include "framework/MenuBar.h"
 
-#include "framework/Trace.h"
-
 MenuBar::MenuBar() = default;
 
-MenuBar::~MenuBar()
-{
-    Trace("MenuBar released");
-}
+MenuBar::~MenuBar() = default;

@@ -27,7 +27,7 @@ public:
     std::int32_t TextUnit() const { return m_text_unit; }
     void SetTextUnit(std::int32_t unit);
 
-    bool AcceptsFocus() const override { return true; }
+    bool TakesKeyboardFocus() const override { return true; }
     void AddChangeHandler(ChangeHandler handler);
     PropertyTable const& Properties() const override;
 

@@ -50,7 +50,7 @@ void RectControl::Constructor()
     GeometryChanged();
     if (auto* widget = m_native ? m_native->Widget() : nullptr) {
         widget->setEnabled(m_enabled);
-        widget->setFocusPolicy(AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setFocusPolicy(TakesKeyboardFocus() ? Qt::StrongFocus : Qt::NoFocus);
     }
 }
 

@@ -49,7 +49,7 @@ public:
     std::int32_t TabIndex() const { return m_tab_index; }
     void SetTabIndex(std::int32_t value) { m_tab_index = value; }
     // Whether the control takes keyboard focus at all.
-    virtual bool AcceptsFocus() const { return false; }
+    virtual bool TakesKeyboardFocus() const { return false; }
     bool HasFocus() const;
 
     PropertyTable const& Properties() const override;

@@ -34,7 +34,7 @@ public:
     std::int32_t TickStyle() const { return m_tick_style; }
     void SetTickStyle(std::int32_t);
 
-    bool AcceptsFocus() const override { return true; }
+    bool TakesKeyboardFocus() const override { return true; }
     void AddValueChangedHandler(ValueChangedHandler handler);
     PropertyTable const& Properties() const override;
 

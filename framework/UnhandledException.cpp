@@ -11,7 +11,6 @@
 #endif
 
 #include "framework/Object.h"
-#include "framework/Trace.h"
 #include "framework/private/FrameworkState.h"
 
 using Framework::GetState;
@@ -35,7 +34,6 @@ std::string ExceptionTypeName(std::type_info const& type)
 
 void UnhandledException(std::exception_ptr exception)
 {
-    Trace("UnhandledException");
     if (!exception)
         return;
     std::string line = "Unhandled ";

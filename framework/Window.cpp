@@ -36,8 +36,9 @@ void Window::Constructor()
     m_native = std::make_unique<NativeWindow>(*this);
     m_open = true;
     m_constructing = true;
-    // Kept alive by the framework from here on; it joins the front when shown.
-    Framework::AddOpenWindow(self, false);
+    // Kept alive by the framework from here on. It joins the order behind every open
+    // window: only the window system's activation brings it to the front.
+    Framework::AddOpenWindow(self);
     if (m_menu_bar)
         m_native->ShowMenuBar(m_menu_bar.get());
     ApplyFrame();
@@ -87,8 +88,8 @@ void Window::ApplyFocusOrder()
         auto* widget = NativeWidget<QWidget>(*rect);
         if (!widget)
             continue;
-        widget->setFocusPolicy(rect->AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
-        if (rect->AcceptsFocus())
+        widget->setFocusPolicy(rect->TakesKeyboardFocus() ? Qt::StrongFocus : Qt::NoFocus);
+        if (rect->TakesKeyboardFocus())
             order.push_back(rect);
     }
     std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
@@ -101,7 +102,6 @@ void Window::ApplyFocusOrder()
 
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 {
-    Trace("Window.SetMenuBar");
     m_menu_bar = std::move(bar);
     if (m_native)
         m_native->ShowMenuBar(m_menu_bar.get());
@@ -110,7 +110,6 @@ void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar)
 
 void Window::AddMenuHandler(std::string_view name, MenuHandler handler)
 {
-    Trace("Window.AddMenuHandler", name);
     m_handlers.Add(name, std::move(handler));
 }
 

@@ -10,19 +10,15 @@
 
 namespace Framework {
 
-void BringToFront(Window const& window)
+void MoveToFrontAndUpdateMenus(Window const& window)
 {
     MoveToFront(window);
     UpdateMenuItems();
 }
 
-void AddOpenWindow(std::shared_ptr<Window> window, bool in_front)
+void AddOpenWindow(std::shared_ptr<Window> window)
 {
-    auto& windows = GetState().windows;
-    if (in_front)
-        windows.insert(windows.begin(), std::move(window));
-    else
-        windows.push_back(std::move(window));
+    GetState().windows.push_back(std::move(window));
 }
 
 void RemoveOpenWindow(Window const& window)

@@ -24,6 +24,10 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
-# qt6ct gives the end-to-end scenarios a dark desktop theme.
-TEST_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick qt6ct)
+# What the program's own build needs (Qt's CMake package looks for OpenGL's
+# headers), and a font for its text: the run command installs only these.
+PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+# What the test command needs besides: the test and benchmark libraries, a virtual X
+# server with a window manager and the tools that drive it, a dark desktop theme
+# (qt6ct) and the validator of the desktop entry.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox x11-utils imagemagick qt6ct desktop-file-utils)

@@ -42,7 +42,7 @@ protected:
             Framework::RunAtBoundary([window = m_window] {
                 auto open = window.lock();
                 if (open && open->IsOpen())
-                    Framework::BringToFront(*open);
+                    Framework::MoveToFrontAndUpdateMenus(*open);
             });
             break;
         case QEvent::WindowDeactivate:
@@ -77,7 +77,7 @@ public:
     {
         auto open = m_window.lock();
         if (open && open->IsOpen() && FrontWindow() != open)
-            Framework::RunAtBoundary([&open] { Framework::BringToFront(*open); });
+            Framework::RunAtBoundary([&open] { Framework::MoveToFrontAndUpdateMenus(*open); });
     }
 
 private:
@@ -200,7 +200,7 @@ void NativeWindow::AddMenuEntries(QWidget& menu, MenuItem const& parent)
             QObject::connect(submenu, &QMenu::aboutToShow, submenu, [window = m_window] {
                 Framework::RunAtBoundary([&window] {
                     if (auto open = window.lock(); open && open->IsOpen())
-                        Framework::BringToFront(*open);
+                        Framework::MoveToFrontAndUpdateMenus(*open);
                     else
                         UpdateMenuItems();
                 });

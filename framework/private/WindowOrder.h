@@ -8,15 +8,17 @@
 
 #include "framework/Window.h"
 
-// The framework's own sources keep the window order: a window joins it when it
-// opens, leaves it when it closes, and moves to the front when it is activated.
+// The framework's own sources keep the window order: a window joins it at the back
+// when it opens, leaves it when it closes, and moves to the front when it is
+// activated.
 namespace Framework {
 
-void AddOpenWindow(std::shared_ptr<Window> window, bool in_front);
+void AddOpenWindow(std::shared_ptr<Window> window);
 void RemoveOpenWindow(Window const& window);
+// Reorders only: the menus keep the state they have.
 void MoveToFront(Window const& window);
 // Moves the window to the front and brings the menus up to date for it.
-void BringToFront(Window const& window);
+void MoveToFrontAndUpdateMenus(Window const& window);
 
 // Closes every window (no menu update is due while the framework shuts down).
 void CloseAllWindows();

@@ -126,7 +126,7 @@ void Activate(Window& window)
     // Whatever the window system did, the window is the framework's front window now,
     // as a click on it would make it.
     if (window.IsOpen() && FrontWindow().get() != &window)
-        Framework::RunAtBoundary([&] { Framework::BringToFront(window); });
+        Framework::RunAtBoundary([&] { Framework::MoveToFrontAndUpdateMenus(window); });
 }
 
 void PressKeys(Window& window, std::string_view keys)
