@@ -8,7 +8,7 @@
 // A line of static text. TextAlign: 0 left, 1 centred, 2 right. TextFont "System"
 // is the platform's default font; TextSize is in points for TextUnit 0 (the only
 // unit), 0 meaning the font's own size. TextColor 000000, the default, draws in
-// the desktop theme's text colour, which is black in a light theme.
+// the desktop theme's text colour, which is black in Qt's own light theme.
 class Label : public RectControl {
 public:
     Label();

@@ -37,7 +37,8 @@ void Window::Constructor()
     m_open = true;
     m_constructing = true;
     // Kept alive by the framework from here on. It joins the order behind every open
-    // window: only the window system's activation brings it to the front.
+    // window: only the window system's activation, or a command chosen in it, brings
+    // it to the front.
     Framework::AddOpenWindow(self);
     if (m_menu_bar)
         m_native->ShowMenuBar(m_menu_bar.get());

@@ -258,7 +258,7 @@ TEST(GraphicsTest, FarAwayLinesDrawTheirVisiblePixelsExactly)
     EXPECT_EQ(ReferenceLine(50, Int32Min, 30, Int32Max, 100, 80).size(), 80u);
 }
 
-TEST(GraphicsTest, DenseScreenCoversEachLogicalPixelsBlock)
+TEST(GraphicsTest, DenseScreenKeepsTheRatioOnePictureWithEvenLines)
 {
     // The ratio-1 surface is the reference: every logical pixel must read as it does
     // there, and at ratio 2 every device pixel must carry the colour of the logical
