@@ -276,8 +276,3 @@ use_dark_theme() {
         >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
     export QT_QPA_PLATFORMTHEME=qt6ct
 }
-
-# The programs started from here on run in the toolkit's default theme.
-use_default_theme() {
-    unset XDG_CONFIG_HOME QT_QPA_PLATFORMTHEME
-}
